@@ -267,6 +267,8 @@ void PreviewEngine::RunCentreRipple(const LightingState& state) {
     PaintLevels(centreRipplePair_, DecayRule::kStandard, state);
 }
 
+// Lights one key of the script. The running hue advances only when it colours a
+// key (multi-colour); a single-colour key gets hue 0.
 void PreviewEngine::LightScriptKey(uint8_t keyIndex, int hueGrowth, bool multiColour) {
     if (keyIndex >= kKeyIndexes) return;
     scriptPair_.level[keyIndex] = 255;
@@ -293,6 +295,7 @@ void PreviewEngine::RunScript(const LightingState& state) {
             }
             break;
         case kChase:
+            // One pair per tick, 31 pairs in all, then wait for the chase to fade out.
             if (sharedCounter_ <= kLastChaseCount) {
                 for (uint8_t key : kPairKeys[sharedCounter_ % kScriptPairs]) LightScriptKey(key, 1, multi);
                 ++sharedCounter_;
@@ -320,6 +323,8 @@ void PreviewEngine::RunScript(const LightingState& state) {
     PaintLevels(scriptPair_, DecayRule::kFast, state);
 }
 
+// Three drops per tick in the top row, at the running column + 7, + 10 and + 13;
+// the restart's light below column 9 climbs at the same time.
 void PreviewEngine::RunRain(const LightingState& state) {
     int column = (sharedCounter_ + 7) % kGridColumns;
     for (int drop = 0; drop < 3; ++drop) {

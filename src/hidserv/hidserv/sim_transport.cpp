@@ -121,10 +121,8 @@ void SimTransport::Handle(const Item& item) {
     switch (item.kind) {
         case Item::Kind::kReport: HandleReport(item.report); return;
         case Item::Kind::kEvent: {
-            {
-                std::lock_guard lock(model_mutex_);
-                if (!firmware_.Present()) return;  // unplugged after the event was raised
-            }
+            // Raised while the keyboard was present, so delivered even when it
+            // was unplugged since: the report was already on its way.
             trace_.Note("event-" + std::to_string(item.code));
             const auto report = sim::MakeEventReport(item.code);
             sink_->OnInputReport(InputChannel::kEvent, report);

@@ -6,7 +6,7 @@
 // latency has passed, counted from when the report arrived, and delivers the
 // answer on the control channel. Events, attach and detach travel through the
 // same queue, so everything reaches the program in the order it happened. The
-// wait sleeps until shortly before the deadline and then yields until it, so
+// wait sleeps until shortly before the deadline and then spins until it, so
 // that a 1 ms latency costs 1 ms and not a scheduler tick more.
 //
 // Locks: `model_mutex_` guards the firmware, `queue_mutex_` the queue; neither

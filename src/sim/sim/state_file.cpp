@@ -92,7 +92,8 @@ public:
         const Json* value = Find("faults");
         if (value == nullptr) return;
         if (!value->is_object()) return Problem("faults", "is not an object of counters");
-        for (const auto& [name, counter] : value->items()) {
+        for (const auto& item : value->items()) {
+            const std::string& name = item.key();
             const auto known = std::find_if(std::begin(kFaultFields), std::end(kFaultFields),
                                             [&](const FaultField& field) { return name == field.name; });
             if (known == std::end(kFaultFields)) {

@@ -119,7 +119,9 @@ Library& TheLibrary() {
     return library;
 }
 
-HidService& Service() { return TheLibrary().Service(); }
+HidService& Service() {
+    return TheLibrary().Service();
+}
 
 }  // namespace
 }  // namespace quovex::hidserv
@@ -127,18 +129,26 @@ HidService& Service() { return TheLibrary().Service(); }
 using quovex::hidserv::Service;
 using quovex::hidserv::TheLibrary;
 
-QUOVEX_HIDSERV_EXPORT int Init(int /*reserved*/) { return TheLibrary().Init(); }
+QUOVEX_HIDSERV_EXPORT int Init(int /*reserved*/) {
+    return TheLibrary().Init();
+}
 
-QUOVEX_HIDSERV_EXPORT int End(void) { return TheLibrary().End(); }
+QUOVEX_HIDSERV_EXPORT int End(void) {
+    return TheLibrary().End();
+}
 
-QUOVEX_HIDSERV_EXPORT int Debug(int level) { return quovex::hidserv::SetDiagnosticLevel(level); }
+QUOVEX_HIDSERV_EXPORT int Debug(int level) {
+    return quovex::hidserv::SetDiagnosticLevel(level);
+}
 
-QUOVEX_HIDSERV_EXPORT int RequestGetDeviceCount(const uint8_t* identifier, HidServCallback callback, uint32_t tag,
-                                                uint32_t check, uint32_t* unit_out) {
+QUOVEX_HIDSERV_EXPORT int RequestGetDeviceCount(const uint8_t* identifier, HidServCallback callback,
+                                                uint32_t tag, uint32_t check, uint32_t* unit_out) {
     return Service().RequestGetDeviceCount(identifier, callback, tag, check, unit_out);
 }
 
-QUOVEX_HIDSERV_EXPORT int DeleteRequestFromUnitId(uint32_t unit) { return Service().DeleteRequestFromUnitId(unit); }
+QUOVEX_HIDSERV_EXPORT int DeleteRequestFromUnitId(uint32_t unit) {
+    return Service().DeleteRequestFromUnitId(unit);
+}
 
 QUOVEX_HIDSERV_EXPORT int RequestWriteOne(const uint8_t* identifier, HidServCallback callback, uint32_t tag,
                                           const uint8_t* report, uint32_t length, uint32_t check,
@@ -146,9 +156,9 @@ QUOVEX_HIDSERV_EXPORT int RequestWriteOne(const uint8_t* identifier, HidServCall
     return Service().RequestWriteOne(identifier, callback, tag, report, length, check, unit_out);
 }
 
-QUOVEX_HIDSERV_EXPORT int RequestStatusWrite(const uint8_t* identifier, HidServCallback callback, uint32_t tag,
-                                             const uint8_t* data, uint32_t length, uint32_t check,
-                                             uint32_t* unit_out) {
+QUOVEX_HIDSERV_EXPORT int RequestStatusWrite(const uint8_t* identifier, HidServCallback callback,
+                                             uint32_t tag, const uint8_t* data, uint32_t length,
+                                             uint32_t check, uint32_t* unit_out) {
     return Service().RequestStatusWrite(identifier, callback, tag, data, length, check, unit_out);
 }
 
@@ -161,13 +171,13 @@ QUOVEX_HIDSERV_EXPORT int DeleteRequestFromHandle(void* /*handle*/) {
     return Service().RefuseUnsupported("DeleteRequestFromHandle");
 }
 
-QUOVEX_HIDSERV_EXPORT int RequestWrite(const uint8_t*, HidServCallback, uint32_t, const uint8_t*, uint32_t, uint32_t,
-                                       uint32_t*) {
+QUOVEX_HIDSERV_EXPORT int RequestWrite(const uint8_t*, HidServCallback, uint32_t, const uint8_t*, uint32_t,
+                                       uint32_t, uint32_t*) {
     return Service().RefuseUnsupported("RequestWrite");
 }
 
-QUOVEX_HIDSERV_EXPORT int RequestStatusGet(const uint8_t*, HidServCallback, uint32_t, uint8_t*, uint32_t, uint32_t,
-                                           uint32_t*) {
+QUOVEX_HIDSERV_EXPORT int RequestStatusGet(const uint8_t*, HidServCallback, uint32_t, uint8_t*, uint32_t,
+                                           uint32_t, uint32_t*) {
     return Service().RefuseUnsupported("RequestStatusGet");
 }
 

@@ -224,7 +224,10 @@ TEST(HidrawRouting, ByNodeOrByReportIdOnASharedNode) {
     const Case cases[] = {
         {"control node", {.control = true}, event, InputChannel::kControl},
         {"event node", {.event = true}, command_answer, InputChannel::kEvent},
-        {"shared node, command report id", {.event = true, .control = true}, command_answer, InputChannel::kControl},
+        {"shared node, command report id",
+         {.event = true, .control = true},
+         command_answer,
+         InputChannel::kControl},
         {"shared node, consumer report id", {.event = true, .control = true}, event, InputChannel::kEvent},
         {"status node has no input", {.status = true}, event, std::nullopt},
         {"empty report", {.event = true, .control = true}, {}, std::nullopt},
@@ -249,7 +252,8 @@ TEST_F(HidrawTransportTest, EachCollectionOnItsOwnNode) {
     api_.Input(kEventNode.path, {0x02, 0x01, 0x04});
     std::vector<RecordingSink::Input> inputs = sink_.WaitForInputs(2);
     ASSERT_EQ(inputs.size(), 2u);
-    std::sort(inputs.begin(), inputs.end(), [](const auto& a, const auto& b) { return a.channel < b.channel; });
+    std::sort(inputs.begin(), inputs.end(),
+              [](const auto& a, const auto& b) { return a.channel < b.channel; });
     EXPECT_EQ(inputs[0].channel, InputChannel::kEvent);
     EXPECT_EQ(inputs[0].report, (Bytes{0x02, 0x01, 0x04}));
     EXPECT_EQ(inputs[1].channel, InputChannel::kControl);
@@ -352,13 +356,16 @@ TEST_F(HidrawTransportTest, HidapiThatCannotStartFailsStart) {
 
 // The whole way from a hidraw node to the program's callback.
 std::mutex g_records_mutex;
+std::condition_variable g_records_changed;
 std::vector<std::pair<uint32_t, Bytes>> g_records;  // tag, data
 
 int RecordNotification(const void* notification) {
     const auto& record = *static_cast<const NotificationRecord*>(notification);
     std::lock_guard lock(g_records_mutex);
-    g_records.emplace_back(record.request->tag,
-                           Bytes(record.request->data, record.request->data + record.request->length_or_count));
+    g_records.emplace_back(
+        record.request->tag,
+        Bytes(record.request->data, record.request->data + record.request->length_or_count));
+    g_records_changed.notify_all();
     return 1;
 }
 
@@ -374,15 +381,16 @@ TEST_F(HidrawTransportTest, InputReportReachesTheControlChannelsCallback) {
 
     const Identifier control = MakeIdentifier(kControlCollection);
     uint32_t unit = 0;
-    ASSERT_EQ(service.RequestAsyncRead(control.data(), RecordNotification, kControlTag,
-                                       ComputeCheck(control.data(), reinterpret_cast<const void*>(&RecordNotification),
-                                                    kControlTag, nullptr, 0),
-                                       &unit),
+    ASSERT_EQ(service.RequestAsyncRead(
+                  control.data(), RecordNotification, kControlTag,
+                  ComputeCheck(control.data(), reinterpret_cast<const void*>(&RecordNotification),
+                               kControlTag, nullptr, 0),
+                  &unit),
               1);
     api_.Input(kControlNode.path, CommandAnswer());
-    for (auto deadline = std::chrono::steady_clock::now() + kWait; std::chrono::steady_clock::now() < deadline;) {
-        std::lock_guard lock(g_records_mutex);
-        if (!g_records.empty()) break;
+    {
+        std::unique_lock lock(g_records_mutex);
+        g_records_changed.wait_for(lock, kWait, [] { return !g_records.empty(); });
     }
     service.Stop();
     std::lock_guard lock(g_records_mutex);

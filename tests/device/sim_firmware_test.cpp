@@ -12,21 +12,12 @@
 #include "sim/command_report.h"
 #include "sim/factory_tables.h"
 #include "sim/keyboard_firmware.h"
+#include "sim_test_support.h"
 
 namespace quovex::sim {
 namespace {
 
-ReportBytes Request(uint8_t code, uint8_t length = 0, uint16_t address = 0, std::vector<uint8_t> data = {}) {
-    CommandReport report{};
-    report.report_id = kCommandReportId;
-    report.code = code;
-    report.length = length;
-    report.address[0] = address & 0xFF;
-    report.address[1] = address >> 8;
-    std::copy(data.begin(), data.end(), report.data);
-    report.Seal();
-    return report.Bytes();
-}
+using testing::MakeRequest;
 
 std::vector<uint8_t> Pattern(size_t length, uint8_t first) {
     std::vector<uint8_t> bytes(length);
@@ -79,21 +70,23 @@ TEST(SimFirmwareFactory, KeyMapsAreTheDefaultKeyMap) {
                               {120, 0x03, 0xCD, 0x00}, {125, 0x02, 0x02, 0x63}};
     for (const Record& record : records) {
         SCOPED_TRACE(record.position);
-        EXPECT_EQ(Slice(map, record.position * 3, 3), (std::vector<uint8_t>{record.kind, record.sub, record.code}));
+        EXPECT_EQ(Slice(map, record.position * 3, 3),
+                  (std::vector<uint8_t>{record.kind, record.sub, record.code}));
     }
     const std::vector<uint8_t> maps = keyboard.ReadMemory(Memory::kKeyMaps);
     ASSERT_EQ(maps.size(), 3 * kKeyMapSize);
-    for (size_t profile = 0; profile < 3; ++profile) EXPECT_EQ(Slice(maps, profile * kKeyMapSize, kKeyMapSize), map);
+    for (size_t profile = 0; profile < 3; ++profile)
+        EXPECT_EQ(Slice(maps, profile * kKeyMapSize, kKeyMapSize), map);
 }
 
 TEST(SimFirmwareFactory, LightingBlocksMacrosAndKeyColours) {
     const KeyboardFirmware keyboard;
     const std::vector<uint8_t> lighting = keyboard.ReadMemory(Memory::kLighting);
     ASSERT_EQ(lighting.size(), 128u);
-    const std::vector<uint8_t> block = {0x01, 0x04, 0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x08, 0xFF, 0xFF, 0xFF,
-                                        0xFF, 0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x00,
-                                        0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00,
-                                        0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+    const std::vector<uint8_t> block = {0x01, 0x04, 0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x08, 0xFF, 0xFF,
+                                        0xFF, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF,
+                                        0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF,
+                                        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
     for (size_t profile = 0; profile < 3; ++profile) EXPECT_EQ(Slice(lighting, profile * 42, 42), block);
     EXPECT_EQ(Slice(lighting, 126, 2), (std::vector<uint8_t>{0, 0}));
     EXPECT_EQ(keyboard.ReadMemory(Memory::kMacros), std::vector<uint8_t>(4096, 0));
@@ -112,12 +105,9 @@ TEST(SimFirmwareCommands, ReadStateFromHandWrittenBytes) {
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 8),
               (std::vector<uint8_t>{0x04, bytes[1], bytes[2], 0x03, 0x2C, 0x00, 0x00, 0x00}));
     EXPECT_EQ(answer.StoredChecksum(), answer.ComputeChecksum());
-    EXPECT_EQ(AnswerData(answer, 44), keyboard.ReadMemory(Memory::kState));
-    EXPECT_EQ(AnswerData(answer, 56), [&] {
-        std::vector<uint8_t> data = keyboard.ReadMemory(Memory::kState);
-        data.resize(56, 0);
-        return data;
-    }());
+    std::vector<uint8_t> state_then_zeros = keyboard.ReadMemory(Memory::kState);
+    state_then_zeros.resize(56, 0);
+    EXPECT_EQ(AnswerData(answer, 56), state_then_zeros);
 }
 
 TEST(SimFirmwareCommands, BeginAccessChecksumIsOne) {
@@ -151,7 +141,8 @@ ReportBytes WithReportId(ReportBytes request, uint8_t id) {
     return request;
 }
 
-std::function<void(const KeyboardFirmware&)> MemoryEquals(Memory memory, size_t offset, std::vector<uint8_t> bytes) {
+std::function<void(const KeyboardFirmware&)> MemoryEquals(Memory memory, size_t offset,
+                                                          std::vector<uint8_t> bytes) {
     return [=](const KeyboardFirmware& keyboard) {
         EXPECT_EQ(Slice(keyboard.ReadMemory(memory), offset, bytes.size()), bytes);
     };
@@ -163,7 +154,9 @@ std::function<void(const KeyboardFirmware&)> Unchanged(Memory memory) {
     };
 }
 
-std::vector<uint8_t> Zeros(size_t length) { return std::vector<uint8_t>(length, 0); }
+std::vector<uint8_t> Zeros(size_t length) {
+    return std::vector<uint8_t>(length, 0);
+}
 
 std::vector<uint8_t> Concat(std::vector<uint8_t> a, const std::vector<uint8_t>& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -185,73 +178,187 @@ TEST(SimFirmwareCommands, AnswersEveryCommand) {
     state_with_other_macro_size[11] = 8;
 
     const CommandCase cases[] = {
-        {"read state", false, Request(CMD_READ_STATE, 44, 0), kStatusSuccess, FactoryBytes(Memory::kState, 0, 44), {}},
-        {"bad checksum", false, WithBadChecksum(Request(CMD_READ_STATE, 44, 0)), kStatusError, {}, {}},
-        {"wrong report id", false, WithReportId(Request(CMD_READ_STATE, 44, 0), 0x05), kStatusError, {}, {}},
-        {"unknown code", false, Request(0x55), kStatusError, {}, {}},
-        {"reserved 0B", false, Request(CMD_RESERVED_0B), kStatusSuccess, {}, {}},
-        {"reserved 0C", false, Request(CMD_RESERVED_0C), kStatusSuccess, {}, {}},
-        {"reserved 0E", false, Request(CMD_RESERVED_0E), kStatusSuccess, {}, {}},
-        {"end access", true, Request(CMD_END_ACCESS), kStatusSuccess, {},
+        {"read state",
+         false,
+         MakeRequest(CMD_READ_STATE, 44, 0),
+         kStatusSuccess,
+         FactoryBytes(Memory::kState, 0, 44),
+         {}},
+        {"bad checksum", false, WithBadChecksum(MakeRequest(CMD_READ_STATE, 44, 0)), kStatusError, {}, {}},
+        {"wrong report id",
+         false,
+         WithReportId(MakeRequest(CMD_READ_STATE, 44, 0), 0x05),
+         kStatusError,
+         {},
+         {}},
+        {"unknown code", false, MakeRequest(0x55), kStatusError, {}, {}},
+        {"reserved 0B", false, MakeRequest(CMD_RESERVED_0B), kStatusSuccess, {}, {}},
+        {"reserved 0C", false, MakeRequest(CMD_RESERVED_0C), kStatusSuccess, {}, {}},
+        {"reserved 0E", false, MakeRequest(CMD_RESERVED_0E), kStatusSuccess, {}, {}},
+        {"end access",
+         true,
+         MakeRequest(CMD_END_ACCESS),
+         kStatusSuccess,
+         {},
          [](const KeyboardFirmware& keyboard) { EXPECT_FALSE(keyboard.InAccessGroup()); }},
-        {"read state past its end", false, Request(CMD_READ_STATE, 44, 1), kStatusError, {}, {}},
-        {"length above 56", false, Request(CMD_READ_KEYMAP, 57, 0), kStatusError, {}, {}},
+        {"read state past its end", false, MakeRequest(CMD_READ_STATE, 44, 1), kStatusError, {}, {}},
+        {"length above 56", false, MakeRequest(CMD_READ_KEYMAP, 57, 0), kStatusError, {}, {}},
 
-        {"read last key-map chunk of profile 2", false, Request(CMD_READ_KEYMAP, 42, 2 * 378 + 336),
-         kStatusSuccess, FactoryBytes(Memory::kKeyMaps, 2 * 378 + 336, 42), {}},
-        {"read key map one byte past the end", false, Request(CMD_READ_KEYMAP, 42, 3 * 378 - 41), kStatusError,
-         {}, {}},
-        {"write key map outside an access group", false, Request(CMD_WRITE_KEYMAP, 56, 378, chunk), kStatusError,
-         {}, Unchanged(Memory::kKeyMaps)},
-        {"write key map", true, Request(CMD_WRITE_KEYMAP, 56, 378, chunk), kStatusSuccess, {},
-         MemoryEquals(Memory::kKeyMaps, 378, chunk)},
-        {"write last key-map chunk of profile 2", true, Request(CMD_WRITE_KEYMAP, 42, 2 * 378 + 336, last_chunk),
-         kStatusSuccess, {}, MemoryEquals(Memory::kKeyMaps, 2 * 378 + 336, last_chunk)},
-        {"write key map past the end", true, Request(CMD_WRITE_KEYMAP, 56, 3 * 378 - 55, chunk), kStatusError, {},
+        {"read last key-map chunk of profile 2",
+         false,
+         MakeRequest(CMD_READ_KEYMAP, 42, 2 * 378 + 336),
+         kStatusSuccess,
+         FactoryBytes(Memory::kKeyMaps, 2 * 378 + 336, 42),
+         {}},
+        {"read key map one byte past the end",
+         false,
+         MakeRequest(CMD_READ_KEYMAP, 42, 3 * 378 - 41),
+         kStatusError,
+         {},
+         {}},
+        {"write key map outside an access group",
+         false,
+         MakeRequest(CMD_WRITE_KEYMAP, 56, 378, chunk),
+         kStatusError,
+         {},
          Unchanged(Memory::kKeyMaps)},
-        {"read default key map", false, Request(CMD_READ_DEFAULT_KEYMAP, 56, 112), kStatusSuccess,
-         FactoryBytes(Memory::kDefaultKeyMap, 112, 56), {}},
-        {"read default key map past the end", false, Request(CMD_READ_DEFAULT_KEYMAP, 56, 336), kStatusError, {},
+        {"write key map",
+         true,
+         MakeRequest(CMD_WRITE_KEYMAP, 56, 378, chunk),
+         kStatusSuccess,
+         {},
+         MemoryEquals(Memory::kKeyMaps, 378, chunk)},
+        {"write last key-map chunk of profile 2",
+         true,
+         MakeRequest(CMD_WRITE_KEYMAP, 42, 2 * 378 + 336, last_chunk),
+         kStatusSuccess,
+         {},
+         MemoryEquals(Memory::kKeyMaps, 2 * 378 + 336, last_chunk)},
+        {"write key map past the end",
+         true,
+         MakeRequest(CMD_WRITE_KEYMAP, 56, 3 * 378 - 55, chunk),
+         kStatusError,
+         {},
+         Unchanged(Memory::kKeyMaps)},
+        {"read default key map",
+         false,
+         MakeRequest(CMD_READ_DEFAULT_KEYMAP, 56, 112),
+         kStatusSuccess,
+         FactoryBytes(Memory::kDefaultKeyMap, 112, 56),
+         {}},
+        {"read default key map past the end",
+         false,
+         MakeRequest(CMD_READ_DEFAULT_KEYMAP, 56, 336),
+         kStatusError,
+         {},
          {}},
 
-        {"write macros outside an access group", false, Request(CMD_WRITE_MACROS, 56, 0, chunk), kStatusError, {},
+        {"write macros outside an access group",
+         false,
+         MakeRequest(CMD_WRITE_MACROS, 56, 0, chunk),
+         kStatusError,
+         {},
          Unchanged(Memory::kMacros)},
-        {"write last macro chunk", true, Request(CMD_WRITE_MACROS, 56, 4096 - 56, chunk), kStatusSuccess, {},
+        {"write last macro chunk",
+         true,
+         MakeRequest(CMD_WRITE_MACROS, 56, 4096 - 56, chunk),
+         kStatusSuccess,
+         {},
          MemoryEquals(Memory::kMacros, 4096 - 56, chunk)},
-        {"write macros past the end", true, Request(CMD_WRITE_MACROS, 56, 4096 - 55, chunk), kStatusError, {},
+        {"write macros past the end",
+         true,
+         MakeRequest(CMD_WRITE_MACROS, 56, 4096 - 55, chunk),
+         kStatusError,
+         {},
          Unchanged(Memory::kMacros)},
-        {"read macros", false, Request(CMD_READ_MACROS, 1, 56), kStatusSuccess, Zeros(56), {}},
+        {"read macros", false, MakeRequest(CMD_READ_MACROS, 1, 56), kStatusSuccess, Zeros(56), {}},
 
-        {"read lighting block 2 past the end", false, Request(CMD_READ_LIGHTING, 56, 84), kStatusSuccess,
-         Concat(FactoryBytes(Memory::kLighting, 84, 44), Zeros(12)), {}},
-        {"read lighting answers 56 bytes whatever the length", false, Request(CMD_READ_LIGHTING, 1, 0),
-         kStatusSuccess, FactoryBytes(Memory::kLighting, 0, 56), {}},
-        {"read lighting wholly past the end", false, Request(CMD_READ_LIGHTING, 56, 200), kStatusSuccess,
-         Zeros(56), {}},
-        {"read lighting longer than a chunk", false, Request(CMD_READ_LIGHTING, 57, 0), kStatusError, {}, {}},
-        {"write lighting outside an access group", false, Request(CMD_WRITE_LIGHTING, 1, 84, {7}), kStatusError,
-         {}, Unchanged(Memory::kLighting)},
-        {"write lighting block 2", true, Request(CMD_WRITE_LIGHTING, 42, 84, Pattern(42, 1)), kStatusSuccess, {},
+        {"read lighting block 2 past the end",
+         false,
+         MakeRequest(CMD_READ_LIGHTING, 56, 84),
+         kStatusSuccess,
+         Concat(FactoryBytes(Memory::kLighting, 84, 44), Zeros(12)),
+         {}},
+        {"read lighting answers 56 bytes whatever the length",
+         false,
+         MakeRequest(CMD_READ_LIGHTING, 1, 0),
+         kStatusSuccess,
+         FactoryBytes(Memory::kLighting, 0, 56),
+         {}},
+        {"read lighting wholly past the end",
+         false,
+         MakeRequest(CMD_READ_LIGHTING, 56, 200),
+         kStatusSuccess,
+         Zeros(56),
+         {}},
+        {"read lighting longer than a chunk",
+         false,
+         MakeRequest(CMD_READ_LIGHTING, 57, 0),
+         kStatusError,
+         {},
+         {}},
+        {"write lighting outside an access group",
+         false,
+         MakeRequest(CMD_WRITE_LIGHTING, 1, 84, {7}),
+         kStatusError,
+         {},
+         Unchanged(Memory::kLighting)},
+        {"write lighting block 2",
+         true,
+         MakeRequest(CMD_WRITE_LIGHTING, 42, 84, Pattern(42, 1)),
+         kStatusSuccess,
+         {},
          MemoryEquals(Memory::kLighting, 84, Pattern(42, 1))},
-        {"write lighting past the end", true, Request(CMD_WRITE_LIGHTING, 29, 100, Pattern(29, 1)), kStatusError,
-         {}, Unchanged(Memory::kLighting)},
+        {"write lighting past the end",
+         true,
+         MakeRequest(CMD_WRITE_LIGHTING, 29, 100, Pattern(29, 1)),
+         kStatusError,
+         {},
+         Unchanged(Memory::kLighting)},
 
-        {"write key colours outside an access group", false, Request(CMD_WRITE_KEY_COLOURS, 3, 0, {1, 2, 3}),
-         kStatusError, {}, Unchanged(Memory::kKeyColours)},
-        {"write the colour of profile 2 slot 125", true,
-         Request(CMD_WRITE_KEY_COLOURS, 3, 2 * 512 + 125 * 3, {1, 2, 3}), kStatusSuccess, {},
+        {"write key colours outside an access group",
+         false,
+         MakeRequest(CMD_WRITE_KEY_COLOURS, 3, 0, {1, 2, 3}),
+         kStatusError,
+         {},
+         Unchanged(Memory::kKeyColours)},
+        {"write the colour of profile 2 slot 125",
+         true,
+         MakeRequest(CMD_WRITE_KEY_COLOURS, 3, 2 * 512 + 125 * 3, {1, 2, 3}),
+         kStatusSuccess,
+         {},
          MemoryEquals(Memory::kKeyColours, 2 * 512 + 125 * 3, {1, 2, 3})},
-        {"write key colours past the end", true, Request(CMD_WRITE_KEY_COLOURS, 3, 1536 - 2, {1, 2, 3}),
-         kStatusError, {}, Unchanged(Memory::kKeyColours)},
-        {"read key colours", false, Request(CMD_READ_KEY_COLOURS, 3, 0), kStatusSuccess, Zeros(56), {}},
+        {"write key colours past the end",
+         true,
+         MakeRequest(CMD_WRITE_KEY_COLOURS, 3, 1536 - 2, {1, 2, 3}),
+         kStatusError,
+         {},
+         Unchanged(Memory::kKeyColours)},
+        {"read key colours", false, MakeRequest(CMD_READ_KEY_COLOURS, 3, 0), kStatusSuccess, Zeros(56), {}},
 
-        {"write state: current profile 2", false, Request(CMD_WRITE_STATE, 44, 0, state_with_profile_2),
-         kStatusSuccess, {}, MemoryEquals(Memory::kState, 0, state_with_profile_2)},
-        {"write state: current profile 3", false, Request(CMD_WRITE_STATE, 44, 0, state_with_profile_3),
-         kStatusError, {}, Unchanged(Memory::kState)},
-        {"write state: another macro memory size", false,
-         Request(CMD_WRITE_STATE, 44, 0, state_with_other_macro_size), kStatusError, {}, Unchanged(Memory::kState)},
-        {"write one state byte", false, Request(CMD_WRITE_STATE, 1, 10, {1}), kStatusSuccess, {},
+        {"write state: current profile 2",
+         false,
+         MakeRequest(CMD_WRITE_STATE, 44, 0, state_with_profile_2),
+         kStatusSuccess,
+         {},
+         MemoryEquals(Memory::kState, 0, state_with_profile_2)},
+        {"write state: current profile 3",
+         false,
+         MakeRequest(CMD_WRITE_STATE, 44, 0, state_with_profile_3),
+         kStatusError,
+         {},
+         Unchanged(Memory::kState)},
+        {"write state: another macro memory size",
+         false,
+         MakeRequest(CMD_WRITE_STATE, 44, 0, state_with_other_macro_size),
+         kStatusError,
+         {},
+         Unchanged(Memory::kState)},
+        {"write one state byte",
+         false,
+         MakeRequest(CMD_WRITE_STATE, 1, 10, {1}),
+         kStatusSuccess,
+         {},
          MemoryEquals(Memory::kState, 10, {1})},
     };
 
@@ -259,7 +366,7 @@ TEST(SimFirmwareCommands, AnswersEveryCommand) {
         SCOPED_TRACE(test.name);
         KeyboardFirmware keyboard;
         if (test.in_access_group) {
-            ASSERT_EQ(Answer(keyboard, Request(CMD_BEGIN_ACCESS)).status, kStatusSuccess);
+            ASSERT_EQ(Answer(keyboard, MakeRequest(CMD_BEGIN_ACCESS)).status, kStatusSuccess);
         }
         const CommandReport request = CommandReport::From(test.request);
         const CommandReport answer = Answer(keyboard, test.request);
@@ -278,10 +385,10 @@ TEST(SimFirmwareCommands, AnswersEveryCommand) {
 
 TEST(SimFirmwareCommands, EndAccessClosesTheGroup) {
     KeyboardFirmware keyboard;
-    Answer(keyboard, Request(CMD_BEGIN_ACCESS));
-    EXPECT_EQ(Answer(keyboard, Request(CMD_WRITE_LIGHTING, 1, 0, {5})).status, kStatusSuccess);
-    Answer(keyboard, Request(CMD_END_ACCESS));
-    EXPECT_EQ(Answer(keyboard, Request(CMD_WRITE_LIGHTING, 1, 0, {6})).status, kStatusError);
+    Answer(keyboard, MakeRequest(CMD_BEGIN_ACCESS));
+    EXPECT_EQ(Answer(keyboard, MakeRequest(CMD_WRITE_LIGHTING, 1, 0, {5})).status, kStatusSuccess);
+    Answer(keyboard, MakeRequest(CMD_END_ACCESS));
+    EXPECT_EQ(Answer(keyboard, MakeRequest(CMD_WRITE_LIGHTING, 1, 0, {6})).status, kStatusError);
     EXPECT_EQ(keyboard.ReadMemory(Memory::kLighting)[0], 5);
 }
 
@@ -289,9 +396,9 @@ TEST(SimFirmwareCommands, MacroMemoryFollowsStateByte11) {
     KeyboardFirmware keyboard;
     ASSERT_TRUE(keyboard.WriteMemory(Memory::kState, 11, std::vector<uint8_t>{1}));
     EXPECT_EQ(keyboard.ReadMemory(Memory::kMacros).size(), 128u);
-    Answer(keyboard, Request(CMD_BEGIN_ACCESS));
-    EXPECT_EQ(Answer(keyboard, Request(CMD_WRITE_MACROS, 56, 72, Pattern(56, 0))).status, kStatusSuccess);
-    EXPECT_EQ(Answer(keyboard, Request(CMD_WRITE_MACROS, 56, 73, Pattern(56, 0))).status, kStatusError);
+    Answer(keyboard, MakeRequest(CMD_BEGIN_ACCESS));
+    EXPECT_EQ(Answer(keyboard, MakeRequest(CMD_WRITE_MACROS, 56, 72, Pattern(56, 0))).status, kStatusSuccess);
+    EXPECT_EQ(Answer(keyboard, MakeRequest(CMD_WRITE_MACROS, 56, 73, Pattern(56, 0))).status, kStatusError);
 }
 
 TEST(SimFirmwareUpdateMode, AnswersNothingUntilPluggedInAgain) {
@@ -306,15 +413,15 @@ TEST(SimFirmwareUpdateMode, AnswersNothingUntilPluggedInAgain) {
     EXPECT_FALSE(outcome.answer);
     EXPECT_TRUE(keyboard.InUpdateMode());
 
-    outcome = keyboard.HandleReport(Request(CMD_READ_STATE, 44, 0));
+    outcome = keyboard.HandleReport(MakeRequest(CMD_READ_STATE, 44, 0));
     EXPECT_TRUE(outcome.received);
     EXPECT_FALSE(outcome.answer);
 
     keyboard.Detach();
-    EXPECT_FALSE(keyboard.HandleReport(Request(CMD_READ_STATE, 44, 0)).received);
+    EXPECT_FALSE(keyboard.HandleReport(MakeRequest(CMD_READ_STATE, 44, 0)).received);
     keyboard.Attach();
     EXPECT_FALSE(keyboard.InUpdateMode());
-    EXPECT_EQ(Answer(keyboard, Request(CMD_READ_STATE, 44, 0)).status, kStatusSuccess);
+    EXPECT_EQ(Answer(keyboard, MakeRequest(CMD_READ_STATE, 44, 0)).status, kStatusSuccess);
 }
 
 TEST(SimFirmwareUpdateMode, OnlyBothBytesEnterIt) {
@@ -328,12 +435,13 @@ TEST(SimFirmwareUpdateMode, OnlyBothBytesEnterIt) {
 
 TEST(SimFirmwareFaults, SpoilAnswersInOrderAndCountDown) {
     KeyboardFirmware keyboard;
-    Answer(keyboard, Request(CMD_BEGIN_ACCESS));
+    Answer(keyboard, MakeRequest(CMD_BEGIN_ACCESS));
     keyboard.SetFaults({.no_answer = 1, .wrong_echo = 1, .busy = 1, .error = 1});
-    const ReportBytes write = Request(CMD_WRITE_LIGHTING, 1, 0, {9});
+    const ReportBytes write = MakeRequest(CMD_WRITE_LIGHTING, 1, 0, {9});
 
     EXPECT_FALSE(keyboard.HandleReport(write).answer);
-    EXPECT_EQ(keyboard.State().faults, (FaultCounters{.no_answer = 0, .wrong_echo = 1, .busy = 1, .error = 1}));
+    EXPECT_EQ(keyboard.State().faults,
+              (FaultCounters{.no_answer = 0, .wrong_echo = 1, .busy = 1, .error = 1}));
 
     const CommandReport wrong_echo = Answer(keyboard, write);
     EXPECT_NE(wrong_echo.code, CMD_WRITE_LIGHTING);
@@ -351,26 +459,27 @@ TEST(SimFirmwareFaults, SpoilAnswersInOrderAndCountDown) {
 TEST(SimFirmwareFaults, CounterSpoilsAsManyAnswersAsItHolds) {
     KeyboardFirmware keyboard;
     keyboard.SetFaults({.busy = 3});
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(Answer(keyboard, Request(CMD_READ_STATE, 44, 0)).status, kStatusBusy);
-    EXPECT_EQ(Answer(keyboard, Request(CMD_READ_STATE, 44, 0)).status, kStatusSuccess);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Answer(keyboard, MakeRequest(CMD_READ_STATE, 44, 0)).status, kStatusBusy);
+    EXPECT_EQ(Answer(keyboard, MakeRequest(CMD_READ_STATE, 44, 0)).status, kStatusSuccess);
 }
 
 TEST(SimFirmwarePresence, CablePulledMidTransfer) {
     KeyboardFirmware keyboard;
     keyboard.DetachAfterReports(1);
-    EXPECT_EQ(Answer(keyboard, Request(CMD_READ_STATE, 44, 0)).status, kStatusSuccess);
-    const KeyboardFirmware::Outcome pulled = keyboard.HandleReport(Request(CMD_READ_STATE, 44, 0));
+    EXPECT_EQ(Answer(keyboard, MakeRequest(CMD_READ_STATE, 44, 0)).status, kStatusSuccess);
+    const KeyboardFirmware::Outcome pulled = keyboard.HandleReport(MakeRequest(CMD_READ_STATE, 44, 0));
     EXPECT_TRUE(pulled.detached);
     EXPECT_FALSE(pulled.answer);
     EXPECT_FALSE(keyboard.Present());
-    EXPECT_FALSE(keyboard.HandleReport(Request(CMD_READ_STATE, 44, 0)).received);
+    EXPECT_FALSE(keyboard.HandleReport(MakeRequest(CMD_READ_STATE, 44, 0)).received);
     EXPECT_TRUE(keyboard.Attach());
-    EXPECT_EQ(Answer(keyboard, Request(CMD_READ_STATE, 44, 0)).status, kStatusSuccess);
+    EXPECT_EQ(Answer(keyboard, MakeRequest(CMD_READ_STATE, 44, 0)).status, kStatusSuccess);
 }
 
 TEST(SimFirmwarePresence, PluggingInEndsTheAccessGroupAndBankKeyNeedsPower) {
     KeyboardFirmware keyboard;
-    Answer(keyboard, Request(CMD_BEGIN_ACCESS));
+    Answer(keyboard, MakeRequest(CMD_BEGIN_ACCESS));
     EXPECT_TRUE(keyboard.Detach());
     EXPECT_FALSE(keyboard.Detach());
     EXPECT_FALSE(keyboard.SwitchBank());

@@ -2,7 +2,6 @@
 // what a partial or corrupt file gives (factory values for what could not be
 // read, a problem line naming the field, a copy of the file kept, no crash).
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,31 +11,19 @@
 
 #include "sim/hex.h"
 #include "sim/state_file.h"
+#include "sim_test_support.h"
 
 namespace quovex::sim {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+using testing::ReadText;
+using testing::TemporaryFolder;
+
+void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
 }
-
-void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string pattern = (fs::temp_directory_path() / "quovex-sim-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TemporaryFolder() { fs::remove_all(path_); }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 KeyboardState ChangedState() {
     KeyboardState state = FactoryState();
@@ -65,10 +52,10 @@ TEST(SimStateFile, RoundTripKeepsEveryField) {
 TEST(SimStateFile, FieldsInOrderWithLowerCaseHex) {
     const std::string text = FormatStateText(ChangedState());
     size_t position = 0;
-    for (const char* field : {"\"present\": false", "\"bank\": 1", "\"state\": \"", "\"keymaps\": \"",
-                              "\"default_keymap\": \"", "\"macro_memory\": \"", "\"lighting\": \"",
-                              "\"key_colours\": \"", "\"latency_ms\": 7", "\"faults\": {", "\"no_answer\": 1",
-                              "\"wrong_echo\": 2", "\"busy\": 3", "\"error\": 4"}) {
+    for (const char* field :
+         {"\"present\": false", "\"bank\": 1", "\"state\": \"", "\"keymaps\": \"", "\"default_keymap\": \"",
+          "\"macro_memory\": \"", "\"lighting\": \"", "\"key_colours\": \"", "\"latency_ms\": 7",
+          "\"faults\": {", "\"no_answer\": 1", "\"wrong_echo\": 2", "\"busy\": 3", "\"error\": 4"}) {
         SCOPED_TRACE(field);
         const size_t found = text.find(field, position);
         ASSERT_NE(found, std::string::npos);
@@ -95,7 +82,8 @@ TEST(SimStateFile, MissingFieldsTakeFactoryValues) {
 }
 
 TEST(SimStateFile, UpperCaseHexAndPresenceAsNumberAreRead) {
-    const LoadedState loaded = ParseStateText(R"({"present": 0, "lighting": ")" + std::string(256, 'A') + "\"}");
+    const LoadedState loaded =
+        ParseStateText(R"({"present": 0, "lighting": ")" + std::string(256, 'A') + "\"}");
     EXPECT_TRUE(loaded.problems.empty());
     EXPECT_FALSE(loaded.state.present);
     EXPECT_EQ(loaded.state.memories.lighting[127], 0xAA);
@@ -129,13 +117,18 @@ TEST(SimStateFile, CorruptFieldsAreReportedAndTakeFactoryValues) {
         {"bank out of range", R"({"bank": 2})", "\"bank\" is not a whole number from 0 to 1", {}},
         {"negative bank", R"({"bank": -1})", "\"bank\" is not a whole number", {}},
         {"present as text", R"({"present": "yes"})", "\"present\" is not true, false, 1 or 0", {}},
-        {"latency too long", R"({"latency_ms": 1000000})", "\"latency_ms\" is not a whole number from 0 to 60000",
+        {"latency too long",
+         R"({"latency_ms": 1000000})",
+         "\"latency_ms\" is not a whole number from 0 to 60000",
          {}},
         {"latency as fraction", R"({"latency_ms": 1.5})", "\"latency_ms\"", {}},
         {"faults not an object", R"({"faults": [1]})", "\"faults\" is not an object", {}},
-        {"fault counter as text", R"({"faults": {"busy": "x", "error": 2}})", "\"busy\" is not a whole number",
-         [](KeyboardState& state) { state.faults.error = 2; }},
-        {"fault counter too large", R"({"faults": {"busy": 4294967296}})", "\"busy\" is not a whole number", {}},
+        {"fault counter as text", R"({"faults": {"busy": "x", "error": 2}})",
+         "\"busy\" is not a whole number", [](KeyboardState& state) { state.faults.error = 2; }},
+        {"fault counter too large",
+         R"({"faults": {"busy": 4294967296}})",
+         "\"busy\" is not a whole number",
+         {}},
         {"unknown fault", R"({"faults": {"slow": 1}})", "\"faults.slow\" is not a known fault", {}},
         {"unknown field", R"({"colour": 1, "bank": 1})", "\"colour\" is not a known field",
          [](KeyboardState& state) { state.bank = 1; }},

@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!outcome.answer) continue;
         const CommandReport answer = CommandReport::From(*outcome.answer);
         const CommandReport asked = CommandReport::From(request);
-        if (answer.code != asked.code || answer.length != asked.length || answer.Address() != asked.Address() ||
-            answer.StoredChecksum() != answer.ComputeChecksum()) {
+        if (answer.code != asked.code || answer.length != asked.length ||
+            answer.Address() != asked.Address() || answer.StoredChecksum() != answer.ComputeChecksum()) {
             std::abort();
         }
     }

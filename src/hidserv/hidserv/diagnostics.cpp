@@ -27,6 +27,8 @@ void Diagnose(DiagnosticLevel level, std::string_view message) {
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
-int SetDiagnosticLevel(int level) { return Level().exchange(level); }
+int SetDiagnosticLevel(int level) {
+    return Level().exchange(level);
+}
 
 }  // namespace quovex::hidserv

@@ -49,9 +49,9 @@ bool HidService::Running() const {
     return transport_ != nullptr;
 }
 
-bool HidService::Accept(const char* call, const uint8_t* identifier, std::initializer_list<Collection> allowed,
-                        HidServCallback callback, uint32_t tag, const uint8_t* data, size_t length, uint32_t check,
-                        Collection* collection) {
+bool HidService::Accept(const char* call, const uint8_t* identifier,
+                        std::initializer_list<Collection> allowed, HidServCallback callback, uint32_t tag,
+                        const uint8_t* data, size_t length, uint32_t check, Collection* collection) {
     const char* fault = nullptr;
     if (transport_ == nullptr) {
         fault = "the library is not initialised";
@@ -59,7 +59,8 @@ bool HidService::Accept(const char* call, const uint8_t* identifier, std::initia
         fault = "the identifier is not one of the keyboard's";
     } else if (std::find(allowed.begin(), allowed.end(), CollectionOf(identifier)) == allowed.end()) {
         fault = "the identifier names a collection this call does not serve";
-    } else if (ComputeCheck(identifier, reinterpret_cast<const void*>(callback), tag, data, length) != check) {
+    } else if (ComputeCheck(identifier, reinterpret_cast<const void*>(callback), tag, data, length) !=
+               check) {
         fault = "wrong check value";
     }
     if (fault == nullptr) {
@@ -84,8 +85,9 @@ int HidService::Refuse(const char* call, std::string_view reason) {
 int HidService::RequestGetDeviceCount(const uint8_t* identifier, HidServCallback callback, uint32_t tag,
                                       uint32_t check, uint32_t* unit_out) {
     std::shared_lock lock(lifecycle_mutex_);
-    if (!Accept("RequestGetDeviceCount", identifier, {kControlCollection, kEventCollection, kStatusCollection},
-                callback, tag, nullptr, 0, check, nullptr)) {
+    if (!Accept("RequestGetDeviceCount", identifier,
+                {kControlCollection, kEventCollection, kStatusCollection}, callback, tag, nullptr, 0, check,
+                nullptr)) {
         return 0;
     }
     if (unit_out != nullptr) *unit_out = 0;  // nothing stays open
@@ -127,8 +129,8 @@ int HidService::RequestAsyncRead(const uint8_t* identifier, HidServCallback call
     std::shared_lock lock(lifecycle_mutex_);
     if (callback == nullptr) return Refuse("RequestAsyncRead", "no callback");
     Collection collection{};
-    if (!Accept("RequestAsyncRead", identifier, {kEventCollection, kControlCollection}, callback, tag, nullptr, 0,
-                check, &collection)) {
+    if (!Accept("RequestAsyncRead", identifier, {kEventCollection, kControlCollection}, callback, tag,
+                nullptr, 0, check, &collection)) {
         return 0;
     }
     const Channel channel = collection == kEventCollection ? Channel::kEvent : Channel::kControl;

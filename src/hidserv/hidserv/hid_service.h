@@ -40,13 +40,13 @@ public:
     // The entry points' work, with their results: the keyboard count; 1 for a
     // request opened, ended or a report sent; 0 for a call refused or a report
     // that could not be sent. A refused call leaves *unit_out untouched.
-    int RequestGetDeviceCount(const uint8_t* identifier, HidServCallback callback, uint32_t tag, uint32_t check,
-                              uint32_t* unit_out);
+    int RequestGetDeviceCount(const uint8_t* identifier, HidServCallback callback, uint32_t tag,
+                              uint32_t check, uint32_t* unit_out);
     int DeleteRequestFromUnitId(uint32_t unit);
-    int RequestWriteOne(const uint8_t* identifier, HidServCallback callback, uint32_t tag, const uint8_t* report,
-                        uint32_t length, uint32_t check, uint32_t* unit_out);
-    int RequestStatusWrite(const uint8_t* identifier, HidServCallback callback, uint32_t tag, const uint8_t* data,
-                           uint32_t length, uint32_t check, uint32_t* unit_out);
+    int RequestWriteOne(const uint8_t* identifier, HidServCallback callback, uint32_t tag,
+                        const uint8_t* report, uint32_t length, uint32_t check, uint32_t* unit_out);
+    int RequestStatusWrite(const uint8_t* identifier, HidServCallback callback, uint32_t tag,
+                           const uint8_t* data, uint32_t length, uint32_t check, uint32_t* unit_out);
     int RequestAsyncRead(const uint8_t* identifier, HidServCallback callback, uint32_t tag, uint32_t check,
                          uint32_t* unit_out);
     // Entry points this library does not serve: refused (0) with a note.

@@ -55,7 +55,8 @@ std::optional<InputChannel> RouteInputReport(const NodeCollections& node, std::s
     return std::nullopt;
 }
 
-HidrawTransport::HidrawTransport(HidApi& api, HidrawOptions options) : api_(api), options_(std::move(options)) {}
+HidrawTransport::HidrawTransport(HidApi& api, HidrawOptions options)
+    : api_(api), options_(std::move(options)) {}
 
 bool HidrawTransport::Start(TransportSink& sink, std::string* error) {
     if (running_) {
@@ -148,7 +149,8 @@ void HidrawTransport::Rescan() {
     }
     // A node that is listed no more may fail and be reported again when it comes back.
     std::erase_if(reported_failures_, [&](const std::string& path) {
-        return std::none_of(listed.begin(), listed.end(), [&](const auto& info) { return info.path == path; });
+        return std::none_of(listed.begin(), listed.end(),
+                            [&](const auto& info) { return info.path == path; });
     });
 
     // Reported after the nodes are open, so that the program may send commands at once.
@@ -183,7 +185,8 @@ HidApi::Device* HidrawTransport::OpenDevice(const std::string& path, NodeCollect
     HidApi::Device* device = api_.Open(path, &error_number);
     if (device != nullptr || !reported_failures_.insert(path).second) return device;
 
-    const std::string what = "cannot open " + path + " (the keyboard's " + CollectionNames(collections) + "): ";
+    const std::string what =
+        "cannot open " + path + " (the keyboard's " + CollectionNames(collections) + "): ";
     if (error_number == EACCES || error_number == EPERM) {
         ReportError(what + std::strerror(error_number) +
                     ". A udev rule is needed to let your user use the keyboard, for example in "

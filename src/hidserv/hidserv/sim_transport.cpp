@@ -45,10 +45,12 @@ bool SimTransport::Start(TransportSink& sink, std::string* error) {
     if (!options.state_path.empty() && std::filesystem::exists(options.state_path, exists_error)) {
         sim::LoadedState loaded = sim::LoadStateFile(options.state_path);
         for (const std::string& problem : loaded.problems) {
-            Diagnose(DiagnosticLevel::kError, "virtual keyboard state file " + options.state_path + ": " + problem);
+            Diagnose(DiagnosticLevel::kError,
+                     "virtual keyboard state file " + options.state_path + ": " + problem);
         }
         if (loaded.kept_copy) {
-            Diagnose(DiagnosticLevel::kError, "the state file as it was is kept in " + loaded.kept_copy->string());
+            Diagnose(DiagnosticLevel::kError,
+                     "the state file as it was is kept in " + loaded.kept_copy->string());
         }
         std::lock_guard lock(model_mutex_);
         firmware_.Restore(std::move(loaded.state));
@@ -122,7 +124,9 @@ bool SimTransport::WaitForDue(Clock::time_point due, std::unique_lock<std::mutex
 
 void SimTransport::Handle(const Item& item) {
     switch (item.kind) {
-        case Item::Kind::kReport: HandleReport(item.report); return;
+        case Item::Kind::kReport:
+            HandleReport(item.report);
+            return;
         case Item::Kind::kEvent: {
             // Raised while the keyboard was present, so delivered even when it
             // was unplugged since: the report was already on its way.
@@ -156,7 +160,9 @@ void SimTransport::HandleReport(const sim::ReportBytes& report) {
     }
 }
 
-uint32_t SimTransport::DeviceCount() { return IsPresent() ? 1 : 0; }
+uint32_t SimTransport::DeviceCount() {
+    return IsPresent() ? 1 : 0;
+}
 
 bool SimTransport::WriteCommand(std::span<const uint8_t> report) {
     if (report.size() != sim::kReportSize) return false;
@@ -225,7 +231,9 @@ int SimTransport::Bank() const {
     return firmware_.Bank();
 }
 
-void SimTransport::ReportLightingChanged() { SendEvent(sim::kEventLightingChanged); }
+void SimTransport::ReportLightingChanged() {
+    SendEvent(sim::kEventLightingChanged);
+}
 
 void SimTransport::SendEvent(uint16_t code) {
     if (IsPresent()) Enqueue({Item::Kind::kEvent, {}, code});

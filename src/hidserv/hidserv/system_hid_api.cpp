@@ -9,20 +9,26 @@
 namespace quovex::hidserv {
 namespace {
 
-hid_device* Native(HidApi::Device* device) { return reinterpret_cast<hid_device*>(device); }
+hid_device* Native(HidApi::Device* device) {
+    return reinterpret_cast<hid_device*>(device);
+}
 
 }  // namespace
 
-bool SystemHidApi::Init() { return hid_init() == 0; }
+bool SystemHidApi::Init() {
+    return hid_init() == 0;
+}
 
-void SystemHidApi::Exit() { hid_exit(); }
+void SystemHidApi::Exit() {
+    hid_exit();
+}
 
 std::vector<HidCollectionInfo> SystemHidApi::Enumerate(uint16_t vendor_id, uint16_t product_id) {
     std::vector<HidCollectionInfo> found;
     hid_device_info* list = hid_enumerate(vendor_id, product_id);
     for (const hid_device_info* info = list; info != nullptr; info = info->next) {
-        found.push_back({info->path != nullptr ? info->path : "", info->usage_page, info->usage,
-                         info->interface_number});
+        found.push_back(
+            {info->path != nullptr ? info->path : "", info->usage_page, info->usage, info->interface_number});
     }
     hid_free_enumeration(list);
     return found;
@@ -38,7 +44,9 @@ HidApi::Device* SystemHidApi::Open(const std::string& path, int* error_number) {
     return nullptr;
 }
 
-void SystemHidApi::Close(Device* device) { hid_close(Native(device)); }
+void SystemHidApi::Close(Device* device) {
+    hid_close(Native(device));
+}
 
 int SystemHidApi::Read(Device* device, uint8_t* buffer, size_t capacity, std::chrono::milliseconds timeout) {
     return hid_read_timeout(Native(device), buffer, capacity, static_cast<int>(timeout.count()));

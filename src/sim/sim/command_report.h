@@ -38,12 +38,12 @@ inline constexpr uint8_t CMD_WRITE_KEY_COLOURS = 0x11;
 inline constexpr uint8_t CMD_ENTER_UPDATE = 0xEE;  // bytes 3 and 4 both 0xEE, no checksum
 
 struct CommandReport {
-    uint8_t report_id;    // 0x04
-    uint8_t checksum[2];  // 16-bit sum of bytes 3..63, little-endian; checked on requests
-    uint8_t code;         // command code; the answer echoes it
-    uint8_t length;       // data bytes in this report, or a fixed parameter
-    uint8_t address[2];   // little-endian offset in the memory the command addresses
-    uint8_t status;       // 0 in requests; answers: 0 success, 0xFE busy, 0xFF error
+    uint8_t report_id;              // 0x04
+    uint8_t checksum[2];            // 16-bit sum of bytes 3..63, little-endian; checked on requests
+    uint8_t code;                   // command code; the answer echoes it
+    uint8_t length;                 // data bytes in this report, or a fixed parameter
+    uint8_t address[2];             // little-endian offset in the memory the command addresses
+    uint8_t status;                 // 0 in requests; answers: 0 success, 0xFE busy, 0xFF error
     uint8_t data[kReportDataSize];  // data written or read, zero after the used bytes
 
     static CommandReport From(const ReportBytes& bytes) {

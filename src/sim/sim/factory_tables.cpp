@@ -3,18 +3,30 @@
 namespace quovex::sim {
 namespace {
 
-constexpr KeyMapRecord None() { return {0x00, 0x00, 0x00}; }
-constexpr KeyMapRecord Fixed() { return {0x05, 0x00, 0x00}; }  // positions 0..5
-constexpr KeyMapRecord Key(uint8_t usage) { return {0x02, 0x02, usage}; }
-constexpr KeyMapRecord Modifier(uint8_t bits) { return {0x02, 0x01, bits}; }
+constexpr KeyMapRecord None() {
+    return {0x00, 0x00, 0x00};
+}
+// Positions 0..5 hold this record at the factory.
+constexpr KeyMapRecord Fixed() {
+    return {0x05, 0x00, 0x00};
+}
+constexpr KeyMapRecord Key(uint8_t usage) {
+    return {0x02, 0x02, usage};
+}
+constexpr KeyMapRecord Modifier(uint8_t bits) {
+    return {0x02, 0x01, bits};
+}
 constexpr KeyMapRecord Consumer(uint16_t usage) {
     return {0x03, static_cast<uint8_t>(usage & 0xFF), static_cast<uint8_t>(usage >> 8)};
 }
-constexpr KeyMapRecord StopMacroKey() { return {0x05, 0x02, 0x02}; }
+constexpr KeyMapRecord StopMacroKey() {
+    return {0x05, 0x02, 0x02};
+}
 
 }  // namespace
 
 // Eight positions per line, as the keyboard's matrix is laid out in columns.
+// clang-format off
 const std::array<KeyMapRecord, kKeyMapPositions> kFactoryKeyMap = {{
     Fixed(),          Fixed(),    Fixed(),    Fixed(),    Fixed(),      Fixed(),          None(),    None(),  // 0
     Key(0x29),        Key(0x35),  Key(0x2B),  Key(0x39),  Modifier(0x02), Modifier(0x01), None(),    None(),  // 8
@@ -33,5 +45,6 @@ const std::array<KeyMapRecord, kKeyMapPositions> kFactoryKeyMap = {{
     Consumer(0x00B6), Key(0x53),  Key(0x5F),  Key(0x5C),  Key(0x59),    Key(0x62),        Key(0x56), None(),  // 112
     Consumer(0x00CD), Key(0x54),  Key(0x60),  Key(0x5D),  Key(0x5A),    Key(0x63),                            // 120
 }};
+// clang-format on
 
 }  // namespace quovex::sim

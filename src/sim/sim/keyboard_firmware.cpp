@@ -43,7 +43,9 @@ bool IsEnterUpdate(const ReportBytes& request) {
            request[offsetof(CommandReport, length)] == CMD_ENTER_UPDATE;
 }
 
-bool Fits(size_t offset, size_t length, size_t size) { return offset <= size && length <= size - offset; }
+bool Fits(size_t offset, size_t length, size_t size) {
+    return offset <= size && length <= size - offset;
+}
 
 }  // namespace
 
@@ -83,11 +85,20 @@ KeyboardFirmware::Outcome KeyboardFirmware::HandleReport(const ReportBytes& requ
     out.address[1] = in.address[1];
 
     switch (TakeFault()) {
-        case Fault::kNoAnswer: return outcome;
-        case Fault::kWrongEcho: out.code = static_cast<uint8_t>(in.code ^ 0x80); break;
-        case Fault::kBusy: out.status = kStatusBusy; break;
-        case Fault::kError: out.status = kStatusError; break;
-        case Fault::kNone: Execute(in, out); break;
+        case Fault::kNoAnswer:
+            return outcome;
+        case Fault::kWrongEcho:
+            out.code = static_cast<uint8_t>(in.code ^ 0x80);
+            break;
+        case Fault::kBusy:
+            out.status = kStatusBusy;
+            break;
+        case Fault::kError:
+            out.status = kStatusError;
+            break;
+        case Fault::kNone:
+            Execute(in, out);
+            break;
     }
     out.Seal();
     outcome.answer = out.Bytes();
@@ -115,12 +126,19 @@ void KeyboardFirmware::Execute(const CommandReport& request, CommandReport& answ
         return;
     }
     switch (request.code) {
-        case CMD_BEGIN_ACCESS: access_group_open_ = true; return;
-        case CMD_END_ACCESS: access_group_open_ = false; return;
+        case CMD_BEGIN_ACCESS:
+            access_group_open_ = true;
+            return;
+        case CMD_END_ACCESS:
+            access_group_open_ = false;
+            return;
         case CMD_RESERVED_0B:
         case CMD_RESERVED_0C:
-        case CMD_RESERVED_0E: return;
-        default: answer.status = ExecuteMemoryCommand(request, answer); return;
+        case CMD_RESERVED_0E:
+            return;
+        default:
+            answer.status = ExecuteMemoryCommand(request, answer);
+            return;
     }
 }
 

@@ -34,9 +34,9 @@ public:
     explicit KeyboardFirmware(KeyboardState state);
 
     struct Outcome {
-        bool received = false;               // false: detached, the report went nowhere
-        std::optional<ReportBytes> answer;   // sent on the control channel
-        bool detached = false;               // the cable came off as this report arrived
+        bool received = false;              // false: detached, the report went nowhere
+        std::optional<ReportBytes> answer;  // sent on the control channel
+        bool detached = false;              // the cable came off as this report arrived
         bool entered_update = false;
     };
     Outcome HandleReport(const ReportBytes& request);

@@ -9,12 +9,18 @@ namespace quovex::sim {
 
 std::span<uint8_t> KeyboardMemories::Bytes(Memory memory) {
     switch (memory) {
-        case Memory::kState: return state;
-        case Memory::kKeyMaps: return key_maps;
-        case Memory::kDefaultKeyMap: return default_key_map;
-        case Memory::kMacros: return macros;
-        case Memory::kLighting: return lighting;
-        case Memory::kKeyColours: return key_colours;
+        case Memory::kState:
+            return state;
+        case Memory::kKeyMaps:
+            return key_maps;
+        case Memory::kDefaultKeyMap:
+            return default_key_map;
+        case Memory::kMacros:
+            return macros;
+        case Memory::kLighting:
+            return lighting;
+        case Memory::kKeyColours:
+            return key_colours;
     }
     return {};
 }

@@ -50,11 +50,13 @@ public:
         if (value == nullptr) return;
         if (!value->is_string()) return Problem(name, "is not a string of hex digits");
         const std::optional<std::vector<uint8_t>> bytes = FromHex(value->get_ref<const std::string&>());
-        if (!bytes) return Problem(name, "is not hex (an odd number of digits or a character that is not a digit)");
+        if (!bytes)
+            return Problem(name, "is not hex (an odd number of digits or a character that is not a digit)");
         std::copy_n(bytes->begin(), std::min(bytes->size(), target.size()), target.begin());
         if (bytes->size() < target.size()) {
             Problem(name, "holds " + std::to_string(bytes->size()) + " bytes, expected " +
-                              std::to_string(target.size()) + "; the missing bytes keep their factory values");
+                              std::to_string(target.size()) +
+                              "; the missing bytes keep their factory values");
         } else if (bytes->size() > target.size()) {
             Problem(name, "holds " + std::to_string(bytes->size()) + " bytes, expected " +
                               std::to_string(target.size()) + "; the bytes after them are ignored");
@@ -134,7 +136,8 @@ LoadedState ParseStateText(std::string_view text) {
     try {
         document = Json::parse(text.begin(), text.end());
     } catch (const Json::exception& error) {
-        loaded.problems.push_back(std::string("not JSON: ") + error.what() + "; every value takes its factory value");
+        loaded.problems.push_back(std::string("not JSON: ") + error.what() +
+                                  "; every value takes its factory value");
         return loaded;
     }
     if (!document.is_object()) {
@@ -161,7 +164,8 @@ std::string FormatStateText(const KeyboardState& state) {
     OrderedJson document;
     document["present"] = state.present;
     document["bank"] = state.bank;
-    for (const BytesField& field : kBytesFields) document[field.name] = ToHex(state.memories.Bytes(field.memory));
+    for (const BytesField& field : kBytesFields)
+        document[field.name] = ToHex(state.memories.Bytes(field.memory));
     document["latency_ms"] = state.latency_ms;
     OrderedJson faults = OrderedJson::object();
     for (const FaultField& field : kFaultFields) faults[field.name] = state.faults.*(field.counter);
@@ -182,7 +186,8 @@ LoadedState LoadStateFile(const std::filesystem::path& path) {
         if (file.bad() || text.size() != size) error = std::make_error_code(std::errc::io_error);
     }
     if (error) {
-        loaded.problems.push_back("cannot be read (" + error.message() + "); every value takes its factory value");
+        loaded.problems.push_back("cannot be read (" + error.message() +
+                                  "); every value takes its factory value");
     } else if (size > kMaxStateFileSize) {
         loaded.problems.push_back("is larger than " + std::to_string(kMaxStateFileSize) +
                                   " bytes; every value takes its factory value");
@@ -193,7 +198,8 @@ LoadedState LoadStateFile(const std::filesystem::path& path) {
     if (!loaded.problems.empty()) {
         std::filesystem::path copy = path;
         copy += ".bad";
-        if (std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing, error)) {
+        if (std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing,
+                                       error)) {
             loaded.kept_copy = copy;
         }
     }

@@ -35,7 +35,7 @@ inline constexpr size_t kMaxStateFileSize = 1 << 20;
 
 struct LoadedState {
     KeyboardState state;
-    std::vector<std::string> problems;  // one line each, naming the field
+    std::vector<std::string> problems;               // one line each, naming the field
     std::optional<std::filesystem::path> kept_copy;  // where an unreadable file was copied
 };
 

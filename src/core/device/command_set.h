@@ -14,10 +14,12 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
+#include "device/command_report.h"
 #include "device/result_codes.h"
 
 namespace quovex {
@@ -49,12 +51,19 @@ using StateBlock = std::array<uint8_t, kStateBlockSize>;
 using KeyMapBytes = std::array<uint8_t, kKeyMapSize>;
 using LightingChunk = std::array<uint8_t, kChunkSize>;
 
-// Builds a request: report id, code, length, address, data from byte 8, then the checksum.
+// Builds a request: report id, code, length, address, data from byte 8, then the
+// checksum. Data beyond 56 bytes does not fit and is not taken; the command
+// operations refuse such data before building.
 CommandReport BuildCommandReport(uint8_t code, uint8_t length, uint16_t address,
                                  std::span<const uint8_t> data = {});
 // 16-bit sum of bytes 3..63.
 uint16_t CommandChecksum(const CommandReport& report);
 
+// Every operation returns a result code (result_codes.h). Writes of more than
+// 56 bytes in one report, and blocks that run past the 16-bit address range,
+// give kResultBadLength and send nothing. An answer too short to hold its
+// status byte or the data asked for gives kResultShortAnswer and leaves that
+// chunk of the destination untouched.
 class CommandSet {
 public:
     explicit CommandSet(DeviceLink& link) : link_(link) {}
@@ -87,7 +96,19 @@ public:
 
     DeviceLink& Link() { return link_; }
 
+    // The pause before CMD_END_ACCESS, giving the keyboard time to store what
+    // the group wrote.
+    static constexpr std::chrono::milliseconds kEndAccessPause{10};
+
 private:
+    // One report: exchange it and turn the answer into a result; on success
+    // copies read.size() answer data bytes into `read`.
+    int SingleReport(uint8_t code, uint8_t length, uint16_t address, std::span<const uint8_t> data,
+                     std::span<uint8_t> read);
+    // A block in 56-byte chunks at base, base + 56, ...; the first failing chunk ends it.
+    int ChunkedWrite(uint8_t code, uint16_t base, std::span<const uint8_t> block);
+    int ChunkedRead(uint8_t code, uint16_t base, std::span<uint8_t> block);
+
     DeviceLink& link_;
 };
 

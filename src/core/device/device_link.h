@@ -5,9 +5,15 @@
 // Exchanges may come from several threads (the main thread, attach threads); a
 // lock serialises them, so a second exchange waits until the first has its
 // answer or has given up, and no exchange can take another's answer.
+//
+// The library's callback carries no user pointer, so notifications reach the
+// one link whose channels are open through a guarded process-wide route:
+// OpenChannels takes the route over and the destructor gives it up, waiting for
+// a notification that is being handled to finish.
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
@@ -34,6 +40,10 @@ public:
     static constexpr uint16_t kEventTrayRestore = 6160;
     static constexpr uint16_t kEventTrayActive = 6161;
 
+    // The status word sent on the status channel until the bank changes; only
+    // bit 0 of byte 1 (the G-key bank) is ever changed by the program.
+    static constexpr std::array<uint8_t, 2> kInitialStatusWord{0x05, 0x02};
+
     explicit DeviceLink(const HidServLibrary& library, DeviceLinkTiming timing = {});
     ~DeviceLink();
     DeviceLink(const DeviceLink&) = delete;
@@ -46,7 +56,8 @@ public:
     // Notifications are routed to this link from then on.
     void OpenChannels();
 
-    // Number of keyboards present on the command path.
+    // Number of keyboards present on the command path (0 when the library
+    // reports an error).
     uint32_t GetDeviceCount();
 
     // Sends one report (the first min(length, 64) bytes, zero-filled) and waits for
@@ -54,6 +65,8 @@ public:
     // kResultRefused or kResultNoAnswer. A busy or error status is retried and,
     // after the third such answer, returned as kResultDone with the status byte in
     // the answer. `answer_length` receives the bytes copied (0 unless done).
+    // The answer is cut to `capacity`; an answer too short to hold the command
+    // echo (byte 3) counts as a wrong echo. `answer_length` may be null.
     int ExchangeReport(const uint8_t* request, size_t length, uint8_t* answer, size_t capacity,
                        size_t* answer_length);
 
@@ -68,9 +81,50 @@ public:
     int Bank() const;  // bit 0 of status byte 1: 0 = bank A, 1 = bank B
 
     // The notification handler; the library calls it through a C trampoline.
+    // Always returns 1.
     int DeviceNotify(const hidserv::NotificationRecord& record);
 
 private:
+    using Report = std::array<uint8_t, hidserv::kReportSize>;
+
+    Report BuildReport(const uint8_t* request, size_t length) const;
+    int WriteReport(const Report& report);
+    void OpenChannel(const hidserv::Identifier& identifier, uint32_t tag, uint32_t& unit);
+    void SendBankStatusLocked();  // channel_mutex_ held
+
+    void HandleAnswer(const hidserv::RequestRecord& request);
+    void HandleEvent(const hidserv::RequestRecord& request);
+
+    // The three steps of one try's answer hand-off: from ArmAnswer on, an answer
+    // is copied into `answer`; AwaitAnswer waits for it, then stops the copying,
+    // so that a late answer is dropped; DisarmAnswer stops it without waiting.
+    void ArmAnswer(uint8_t* answer, size_t capacity);
+    bool AwaitAnswer(size_t* received_length);
+    void DisarmAnswer();
+
+    const HidServEntryPoints api_;
+    const DeviceLinkTiming timing_;
+    std::atomic<DeviceEventObserver*> observer_{nullptr};
+    bool routed_ = false;  // set by OpenChannels; only touched by the owning thread
+
+    // Held for the whole of one exchange: exchanges run one at a time.
+    std::mutex exchange_mutex_;
+
+    // The answer hand-off between the notification thread and the waiting exchange.
+    std::mutex answer_mutex_;
+    std::condition_variable answer_arrived_;
+    bool answer_pending_ = false;  // an exchange waits; answers are copied only then
+    bool answer_received_ = false;
+    uint8_t* answer_buffer_ = nullptr;
+    size_t answer_capacity_ = 0;
+    size_t answer_length_ = 0;
+
+    // The channels' unit ids and the status word.
+    mutable std::mutex channel_mutex_;
+    uint32_t event_unit_ = 0;
+    uint32_t control_unit_ = 0;
+    uint32_t status_unit_ = 0;
+    std::array<uint8_t, 2> status_word_ = kInitialStatusWord;
 };
 
 }  // namespace quovex

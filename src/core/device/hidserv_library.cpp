@@ -29,9 +29,13 @@ std::unique_ptr<HidServLibrary> HidServLibrary::Load(const std::filesystem::path
     // library's threads may call back until the process ends.
     void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
-        const char* reason = dlerror();
-        return fail("cannot load the HID service library " + file.string() + ": " +
-                    (reason != nullptr ? reason : "unknown reason"));
+        const char* error_text = dlerror();
+        std::string reason = error_text != nullptr ? error_text : "unknown reason";
+        // The loader's text usually starts with the file name, which the line already says.
+        if (const std::string prefix = file.string() + ": "; reason.starts_with(prefix)) {
+            reason.erase(0, prefix.size());
+        }
+        return fail("cannot load the HID service library " + file.string() + ": " + reason);
     }
 
     // All twelve must resolve, even the six the program never calls, so that a

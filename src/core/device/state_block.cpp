@@ -11,7 +11,7 @@ size_t MacroMemorySizeOf(const StateBlock& state) { return state[kStateMacroMemo
 
 std::vector<uint8_t> LightingModesOf(const StateBlock& state) {
     std::vector<uint8_t> modes;
-    for (size_t slot = 0; slot < kModeListSlots; ++slot) {
+    for (size_t slot = 0; slot < kStateModeListSlots; ++slot) {
         const uint8_t mode = state[kStateModeListOffset + slot];
         if (mode != 0) modes.push_back(mode);
     }

@@ -14,9 +14,9 @@ namespace quovex {
 inline constexpr size_t kStateCurrentProfileOffset = 10;  // current on-board profile, 0..2
 inline constexpr size_t kStateMacroMemoryOffset = 11;     // macro memory size in units of 128 bytes
 inline constexpr size_t kStateModeListOffset = 12;        // 32 one-byte slots: 0 = empty, else a mode id
-inline constexpr size_t kModeListSlots = 32;
+inline constexpr size_t kStateModeListSlots = 32;
 inline constexpr size_t kMacroMemoryUnit = 128;
-static_assert(kStateModeListOffset + kModeListSlots == kStateBlockSize);
+static_assert(kStateModeListOffset + kStateModeListSlots == kStateBlockSize);
 
 // The current on-board profile 0..2, or -1 when the keyboard reports another value.
 int CurrentProfileOf(const StateBlock& state);

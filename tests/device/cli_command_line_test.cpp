@@ -22,7 +22,7 @@ TEST(CliCommandLineTest, ParsesGlobalOptionsAroundTheCommand) {
         {{"--json", "--", "info"}, false, std::nullopt, true, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
         const ParseResult parsed = ParseCommandLine(c.arguments);
         ASSERT_TRUE(parsed.command_line) << parsed.error;
         EXPECT_EQ(parsed.command_line->command, FindCommand("info"));
@@ -49,7 +49,7 @@ TEST(CliCommandLineTest, RefusesWhatTheGrammarDoesNotAllow) {
         {{"--", "--json"}, "unknown command '--json'"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
         const ParseResult parsed = ParseCommandLine(c.arguments);
         EXPECT_FALSE(parsed.command_line);
         EXPECT_EQ(parsed.error, c.error);

@@ -8,7 +8,7 @@
 namespace quovex {
 namespace {
 
-TEST(HidServLibraryTest, FailuresSayWhatIsMissingAndWhere) {
+TEST(LibraryBindingTest, FailuresSayWhatIsMissingAndWhere) {
     const std::filesystem::path broken = QUOVEX_BROKEN_HIDSERV_DIR;
     const std::filesystem::path empty = ::testing::TempDir() + "/no-hidserv-here";
     std::filesystem::create_directories(empty);

@@ -234,12 +234,16 @@ int DeviceLink::DeviceNotify(const hidserv::NotificationRecord& record) {
 // Copies an answer for the exchange that waits for one; with no exchange
 // waiting, or once this try already has its answer, the data is dropped.
 void DeviceLink::HandleAnswer(const hidserv::RequestRecord& request) {
-    std::lock_guard lock(answer_mutex_);
-    if (!answer_pending_ || answer_received_) return;
-    const size_t length = request.data != nullptr ? std::min<size_t>(request.length_or_count, answer_capacity_) : 0;
-    if (length > 0) std::memcpy(answer_buffer_, request.data, length);
-    answer_length_ = length;
-    answer_received_ = true;
+    {
+        std::lock_guard lock(answer_mutex_);
+        if (!answer_pending_ || answer_received_) return;
+        const size_t length =
+            request.data != nullptr ? std::min<size_t>(request.length_or_count, answer_capacity_) : 0;
+        if (length > 0) std::memcpy(answer_buffer_, request.data, length);
+        answer_length_ = length;
+        answer_received_ = true;
+    }
+    // Woken after the lock is released, so the exchange can take it at once.
     answer_arrived_.notify_one();
 }
 

@@ -151,14 +151,16 @@ TEST_F(LinkChannelsTest, MalformedNotificationsAreIgnored) {
     EXPECT_TRUE(fake.StatusWrites().empty());
 }
 
-TEST(LinkLifetimeTest, NotificationsAfterTheLinkIsGoneAreDropped) {
+TEST(LinkLifetimeTest, AGoneLinkEndsItsRequestsAndDropsLaterNotifications) {
     FakeHidServ fake;
     HidServLibrary library{fake.EntryPoints()};
     RecordingObserver observer;
     auto link = std::make_unique<DeviceLink>(library);
     link->SetObserver(&observer);
     link->OpenChannels();
+    const auto openings = fake.ChannelOpenings();
     link.reset();
+    EXPECT_EQ(fake.DeletedUnits(), (std::vector<uint32_t>{0, 0, openings[0].unit, openings[1].unit}));
 
     fake.SendEvent(DeviceLink::kEventBankSwitch);
     fake.SendDeviceCount(1);

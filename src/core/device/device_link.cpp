@@ -82,7 +82,17 @@ DeviceLink::DeviceLink(const HidServLibrary& library, DeviceLinkTiming timing)
     : api_(library.EntryPoints()), timing_(timing) {}
 
 DeviceLink::~DeviceLink() {
-    if (routed_) NotificationRoute::Instance().Detach(this);
+    if (!routed_) return;
+    // The link's requests end with it, so that the library stops notifying on
+    // them; a link opened later has its own.
+    {
+        std::lock_guard lock(channel_mutex_);
+        for (uint32_t* unit : {&event_unit_, &control_unit_, &status_unit_}) {
+            if (*unit != 0) api_.DeleteRequestFromUnitId(*unit);
+            *unit = 0;
+        }
+    }
+    NotificationRoute::Instance().Detach(this);
 }
 
 void DeviceLink::SetObserver(DeviceEventObserver* observer) { observer_.store(observer); }

@@ -8,8 +8,9 @@
 //
 // The library's callback carries no user pointer, so notifications reach the
 // one link whose channels are open through a guarded process-wide route:
-// OpenChannels takes the route over and the destructor gives it up, waiting for
-// a notification that is being handled to finish.
+// OpenChannels takes the route over; the destructor ends the link's requests
+// and gives the route up, waiting for a notification being handled to finish.
+// The program keeps its one link for the life of the process.
 #pragma once
 
 #include <array>

@@ -44,9 +44,10 @@ struct VirtualKeyboardLink {
             bound->library = HidServLibrary::Load(folder, &bound->error);
             if (bound->library == nullptr) return bound;
             void* handle = dlopen((folder / hidserv::kLibraryFileName).c_str(), RTLD_NOW | RTLD_NOLOAD);
-            auto accessor = handle != nullptr ? reinterpret_cast<sim::ControlAccessor>(
-                                                    dlsym(handle, sim::kControlAccessorName))
-                                              : nullptr;
+            auto accessor =
+                handle != nullptr
+                    ? reinterpret_cast<sim::ControlAccessor>(dlsym(handle, sim::kControlAccessorName))
+                    : nullptr;
             bound->control = accessor != nullptr ? accessor() : nullptr;
             if (bound->control == nullptr) {
                 bound->error = "libHidServ.so offers no virtual keyboard control";
@@ -73,8 +74,8 @@ void BM_Exchange(benchmark::State& bench) {
     CommandReport answer{};
     for (auto _ : bench) {
         size_t length = 0;
-        const int result =
-            keyboard.link->ExchangeReport(request.data(), request.size(), answer.data(), answer.size(), &length);
+        const int result = keyboard.link->ExchangeReport(request.data(), request.size(), answer.data(),
+                                                         answer.size(), &length);
         if (result != kResultDone) return bench.SkipWithError("the exchange failed");
         benchmark::DoNotOptimize(answer.data());
     }
@@ -101,7 +102,11 @@ void BM_KeyMapWrite(benchmark::State& bench) {
     bench.counters["reports"] = kKeyMapReports;
     bench.counters["ratio"] = measured / ideal;
 }
-BENCHMARK(BM_KeyMapWrite)->UseRealTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_KeyMapWrite)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 }  // namespace
 }  // namespace quovex

@@ -6,24 +6,24 @@ namespace quovex::cli {
 namespace {
 
 // Stores one recognised option; returns an error text, or empty.
-std::string ApplyOption(const OptionSpec& spec, const std::optional<std::string>& value,
+std::string ApplyOption(const OptionDeclaration& option, const std::optional<std::string>& value,
                         GlobalOptionValues& options) {
-    if (spec.value == OptionValue::kNone && value) {
-        return "option '" + std::string(spec.name) + "' takes no value";
+    if (option.value == OptionValue::kNone && value) {
+        return "option '" + std::string(option.name) + "' takes no value";
     }
     if (value && value->empty()) {
-        return "option '" + std::string(spec.name) + "=' needs a " + std::string(spec.value_name);
+        return "option '" + std::string(option.name) + "=' needs a " + std::string(option.value_name);
     }
-    if (spec.name == kOptionSimulate) {
+    if (option.name == kOptionSimulate) {
         options.simulate = true;
         options.simulate_state_file = value;
-    } else if (spec.name == kOptionYes) {
+    } else if (option.name == kOptionYes) {
         options.yes = true;
-    } else if (spec.name == kOptionJson) {
+    } else if (option.name == kOptionJson) {
         options.json = true;
-    } else if (spec.name == kOptionHelp) {
+    } else if (option.name == kOptionHelp) {
         options.help = true;
-    } else if (spec.name == kOptionVersion) {
+    } else if (option.name == kOptionVersion) {
         options.version = true;
     }
     return {};
@@ -48,9 +48,9 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::string name = argument.substr(0, equals);
         std::optional<std::string> value;
         if (equals != std::string::npos) value = argument.substr(equals + 1);
-        const OptionSpec* spec = FindOption(name);
-        if (spec == nullptr) return {std::nullopt, "unknown option '" + argument + "'"};
-        if (std::string error = ApplyOption(*spec, value, line.options); !error.empty()) {
+        const OptionDeclaration* option = FindOption(name);
+        if (option == nullptr) return {std::nullopt, "unknown option '" + argument + "'"};
+        if (std::string error = ApplyOption(*option, value, line.options); !error.empty()) {
             return {std::nullopt, error};
         }
     }
@@ -64,10 +64,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
     line.operands.assign(words.begin() + 1, words.end());
     const size_t wanted = line.command->operands.size();
     if (line.operands.size() != wanted) {
-        return {std::nullopt, "'" + std::string(line.command->name) + "' takes " +
-                                  (wanted == 0 ? std::string("no operands")
-                                               : std::to_string(wanted) + " operand" + (wanted == 1 ? "" : "s")) +
-                                  ", not " + std::to_string(line.operands.size())};
+        return {std::nullopt,
+                "'" + std::string(line.command->name) + "' takes " +
+                    (wanted == 0 ? std::string("no operands")
+                                 : std::to_string(wanted) + " operand" + (wanted == 1 ? "" : "s")) +
+                    ", not " + std::to_string(line.operands.size())};
     }
     return {line, {}};
 }

@@ -8,7 +8,7 @@
 
 namespace quovex::cli {
 
-struct CommandSpec;
+struct CommandDeclaration;
 
 struct GlobalOptionValues {
     bool simulate = false;
@@ -21,7 +21,7 @@ struct GlobalOptionValues {
 
 struct CommandLine {
     GlobalOptionValues options;
-    const CommandSpec* command = nullptr;  // null only with --help or --version
+    const CommandDeclaration* command = nullptr;  // null only with --help or --version
     std::vector<std::string> operands;
 };
 

@@ -7,7 +7,7 @@
 namespace quovex::cli {
 namespace {
 
-constexpr OptionSpec kGlobalOptions[] = {
+constexpr OptionDeclaration kGlobalOptions[] = {
     {kOptionSimulate, OptionValue::kOptional, "FILE",
      "use the virtual keyboard instead of a real one; with FILE, keep its memories in FILE"},
     {kOptionYes, OptionValue::kNone, "", "answer yes to every confirmation"},
@@ -16,25 +16,31 @@ constexpr OptionSpec kGlobalOptions[] = {
     {kOptionVersion, OptionValue::kNone, "", "show the version and exit"},
 };
 
-const CommandSpec kCommands[] = {
-    {"info", {},
-     "show whether the keyboard is present, its current on-board profile, macro memory size and lighting modes",
+const CommandDeclaration kCommands[] = {
+    {"info",
+     {},
+     "show whether the keyboard is present, its current on-board profile, macro memory size and lighting "
+     "modes",
      &MakeInfoCommand},
 };
 
 }  // namespace
 
-std::span<const OptionSpec> GlobalOptions() { return kGlobalOptions; }
+std::span<const OptionDeclaration> GlobalOptions() {
+    return kGlobalOptions;
+}
 
-std::span<const CommandSpec> Commands() { return kCommands; }
+std::span<const CommandDeclaration> Commands() {
+    return kCommands;
+}
 
-const OptionSpec* FindOption(std::string_view name) {
-    const auto found = std::ranges::find(kGlobalOptions, name, &OptionSpec::name);
+const OptionDeclaration* FindOption(std::string_view name) {
+    const auto found = std::ranges::find(kGlobalOptions, name, &OptionDeclaration::name);
     return found != std::end(kGlobalOptions) ? &*found : nullptr;
 }
 
-const CommandSpec* FindCommand(std::string_view name) {
-    const auto found = std::ranges::find(kCommands, name, &CommandSpec::name);
+const CommandDeclaration* FindCommand(std::string_view name) {
+    const auto found = std::ranges::find(kCommands, name, &CommandDeclaration::name);
     return found != std::end(kCommands) ? &*found : nullptr;
 }
 

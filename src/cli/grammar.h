@@ -16,14 +16,14 @@ enum class OptionValue {
     kOptional,  // --name or --name=VALUE
 };
 
-struct OptionSpec {
-    std::string_view name;        // with its leading dashes
+struct OptionDeclaration {
+    std::string_view name;  // with its leading dashes
     OptionValue value;
     std::string_view value_name;  // for the help text
     std::string_view help;
 };
 
-struct CommandSpec {
+struct CommandDeclaration {
     std::string_view name;
     std::span<const std::string_view> operands;  // names for the help text; all required
     std::string_view summary;
@@ -38,10 +38,10 @@ inline constexpr std::string_view kOptionJson = "--json";
 inline constexpr std::string_view kOptionHelp = "--help";
 inline constexpr std::string_view kOptionVersion = "--version";
 
-std::span<const OptionSpec> GlobalOptions();
-std::span<const CommandSpec> Commands();
+std::span<const OptionDeclaration> GlobalOptions();
+std::span<const CommandDeclaration> Commands();
 
-const OptionSpec* FindOption(std::string_view name);
-const CommandSpec* FindCommand(std::string_view name);
+const OptionDeclaration* FindOption(std::string_view name);
+const CommandDeclaration* FindCommand(std::string_view name);
 
 }  // namespace quovex::cli

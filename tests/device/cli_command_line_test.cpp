@@ -66,11 +66,11 @@ TEST(CliCommandLineTest, HelpAndVersionNeedNoCommand) {
 
 TEST(CliCommandLineTest, HelpNamesEveryCommandAndOption) {
     const std::string help = HelpText();
-    for (const CommandSpec& command : Commands()) {
+    for (const CommandDeclaration& command : Commands()) {
         EXPECT_NE(help.find("  " + std::string(command.name)), std::string::npos) << command.name;
         EXPECT_NE(help.find(command.summary), std::string::npos) << command.name;
     }
-    for (const OptionSpec& option : GlobalOptions()) {
+    for (const OptionDeclaration& option : GlobalOptions()) {
         EXPECT_NE(help.find("  " + std::string(option.name)), std::string::npos) << option.name;
         EXPECT_TRUE(FindOption(option.name) == &option);
     }

@@ -64,7 +64,8 @@ TEST_F(CliInfoTest, PrintsTheKeyboardsStateAsJson) {
 TEST_F(CliInfoTest, ProfileByteOutOfRangeIsShownAsUnknown) {
     fake.SetResponder([](const Report&, Report& answer) { answer[8 + 10] = 7; });
     EXPECT_EQ(Run({"info"}), kExitDone);
-    EXPECT_NE(out.str().find("Current on-board profile: unknown (the keyboard reports 7)\n"), std::string::npos);
+    EXPECT_NE(out.str().find("Current on-board profile: unknown (the keyboard reports 7)\n"),
+              std::string::npos);
     EXPECT_NE(out.str().find("Lighting modes: none\n"), std::string::npos);
     out.str("");
     EXPECT_EQ(Run({"--json", "info"}), kExitDone);
@@ -85,9 +86,10 @@ TEST_F(CliInfoTest, SilentKeyboardFailsWithTheResultCodeAndItsMeaning) {
     fake.SetDefaultStep({FakeReply::kSilent});
     EXPECT_EQ(Run({"info"}), kExitKeyboardFailed);
     EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(),
-              "quovexctl: info: cannot read the keyboard's state: result -2 (the keyboard gave no answer with the "
-              "right command echo after three tries)\n");
+    EXPECT_EQ(
+        err.str(),
+        "quovexctl: info: cannot read the keyboard's state: result -2 (the keyboard gave no answer with the "
+        "right command echo after three tries)\n");
 }
 
 TEST_F(CliInfoTest, UsageErrorsTouchNoKeyboard) {
@@ -103,7 +105,9 @@ TEST(CliStartupTest, MissingOrBrokenLibraryIsOneLineAndExitFour) {
     for (const auto& folder : {empty, broken / "missing_entry_point", broken / "init_fails"}) {
         SCOPED_TRACE(folder);
         std::ostringstream out, err;
-        const KeyboardOpener open = [&folder](std::string* error) { return OpenKeyboardSession(folder, error); };
+        const KeyboardOpener open = [&folder](std::string* error) {
+            return OpenKeyboardSession(folder, error);
+        };
         EXPECT_EQ(RunQuovexctl({"info"}, out, err, open), kExitStartupFailed);
         EXPECT_EQ(out.str(), "");
         const std::string line = err.str();

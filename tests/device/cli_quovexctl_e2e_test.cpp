@@ -89,9 +89,10 @@ TEST_F(QuovexctlTest, KeyboardErrorsExitOneAndNameTheResult) {
     const Outcome outcome = Run(quovexctl, "--simulate='" + state.string() + "' info");
     EXPECT_EQ(outcome.exit_status, 1);
     EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(outcome.err,
-              "quovexctl: info: cannot read the keyboard's state: result -102 (the keyboard reported an error "
-              "(status 0xFF))\n");
+    EXPECT_EQ(
+        outcome.err,
+        "quovexctl: info: cannot read the keyboard's state: result -102 (the keyboard reported an error "
+        "(status 0xFF))\n");
 }
 
 TEST_F(QuovexctlTest, MissingLibraryIsOneLineOnStandardErrorAndExitFour) {
@@ -100,7 +101,8 @@ TEST_F(QuovexctlTest, MissingLibraryIsOneLineOnStandardErrorAndExitFour) {
     const Outcome outcome = Run(lonely, "--simulate info");
     EXPECT_EQ(outcome.exit_status, 4);
     EXPECT_EQ(outcome.out, "");
-    const std::string says = "quovexctl: cannot load the HID service library " + (folder / "libHidServ.so").string();
+    const std::string says =
+        "quovexctl: cannot load the HID service library " + (folder / "libHidServ.so").string();
     EXPECT_EQ(outcome.err.substr(0, says.size()), says);
     EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << "exactly one line";
 }

@@ -14,20 +14,24 @@ TEST(CommandReportTest, ChecksumExamples) {
         CommandReport report;
         uint16_t checksum;
     } cases[] = {
-        {"bytes 3 to 63 all zero", [] {
+        {"bytes 3 to 63 all zero",
+         [] {
              CommandReport r{};
              r[0] = 0x04;
              r[1] = 0xAB;  // bytes before 3 are not summed
              r[2] = 0xCD;
              return r;
-         }(), 0x0000},
+         }(),
+         0x0000},
         {"CMD_BEGIN_ACCESS", BuildCommandReport(CMD_BEGIN_ACCESS, 0, 0), 0x0001},
         {"CMD_READ_STATE", BuildCommandReport(CMD_READ_STATE, 44, 0), 0x002F},
-        {"every byte 0xFF", [] {
+        {"every byte 0xFF",
+         [] {
              CommandReport r;
              r.fill(0xFF);
              return r;
-         }(), 61 * 0xFF},
+         }(),
+         61 * 0xFF},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -20,7 +20,9 @@ using testing::Report;
 
 constexpr DeviceLinkTiming kTestTiming{250ms, 1ms};
 
-uint16_t AddressOf(const Report& report) { return static_cast<uint16_t>(report[5] | report[6] << 8); }
+uint16_t AddressOf(const Report& report) {
+    return static_cast<uint16_t>(report[5] | report[6] << 8);
+}
 
 // The answer's data byte i is the low byte of (request address + i), so a read
 // shows which chunk each destination byte came from.
@@ -34,7 +36,9 @@ protected:
         fake.SetResponder(AnswerWithAddressPattern);
         link.OpenChannels();
     }
-    void TearDown() override { EXPECT_EQ(fake.RefusedCalls(), 0) << "a call carried a wrong identifier or check"; }
+    void TearDown() override {
+        EXPECT_EQ(fake.RefusedCalls(), 0) << "a call carried a wrong identifier or check";
+    }
 
     // Every report sent must carry its checksum, except the update command.
     void ExpectChecksums() {
@@ -114,7 +118,10 @@ TEST_F(CommandSetTest, MacroTransfersAreCutIn56ByteChunks) {
     const struct {
         uint8_t code, length;
         uint16_t address;
-    } expected[] = {{CMD_WRITE_MACROS, 56, 0}, {CMD_WRITE_MACROS, 1, 56}, {CMD_READ_MACROS, 56, 0}, {CMD_READ_MACROS, 1, 56}};
+    } expected[] = {{CMD_WRITE_MACROS, 56, 0},
+                    {CMD_WRITE_MACROS, 1, 56},
+                    {CMD_READ_MACROS, 56, 0},
+                    {CMD_READ_MACROS, 1, 56}};
     for (size_t i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(reports[i][3], expected[i].code);
@@ -218,11 +225,20 @@ TEST_F(CommandSetTest, ExchangeFailuresBecomeResultCodes) {
         int write_result;
         int result;
     } cases[] = {
-        {"three busy answers", {{FakeReply::kBusy}, {FakeReply::kBusy}, {FakeReply::kBusy}}, 1, 1,
+        {"three busy answers",
+         {{FakeReply::kBusy}, {FakeReply::kBusy}, {FakeReply::kBusy}},
+         1,
+         1,
          kResultKeyboardBusy},
-        {"three error answers", {{FakeReply::kError}, {FakeReply::kError}, {FakeReply::kError}}, 1, 1,
+        {"three error answers",
+         {{FakeReply::kError}, {FakeReply::kError}, {FakeReply::kError}},
+         1,
+         1,
          kResultKeyboardError},
-        {"three lost answers", {{FakeReply::kSilent}, {FakeReply::kSilent}, {FakeReply::kSilent}}, 1, 1,
+        {"three lost answers",
+         {{FakeReply::kSilent}, {FakeReply::kSilent}, {FakeReply::kSilent}},
+         1,
+         1,
          kResultNoAnswer},
         {"no keyboard", {}, 0, 1, kResultNoKeyboard},
         {"refused by the library", {}, 1, -5, kResultRefused},

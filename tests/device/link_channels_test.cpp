@@ -42,7 +42,9 @@ protected:
         link.SetObserver(&observer);
         link.OpenChannels();
     }
-    void TearDown() override { EXPECT_EQ(fake.RefusedCalls(), 0) << "a call carried a wrong identifier or check"; }
+    void TearDown() override {
+        EXPECT_EQ(fake.RefusedCalls(), 0) << "a call carried a wrong identifier or check";
+    }
 
     FakeHidServ fake;
     HidServLibrary library{fake.EntryPoints()};
@@ -96,12 +98,7 @@ TEST_F(LinkChannelsTest, EventCodesAndTheirActions) {
         uint16_t code;
         std::vector<std::string> calls;
     } cases[] = {
-        {1025, {"lighting"}},
-        {6160, {"tray 6160"}},
-        {6161, {"tray 6161"}},
-        {6145, {}},
-        {6148, {}},
-        {0, {}},
+        {1025, {"lighting"}}, {6160, {"tray 6160"}}, {6161, {"tray 6161"}}, {6145, {}}, {6148, {}}, {0, {}},
         {0x1234, {}},
     };
     size_t seen = 0;
@@ -143,7 +140,8 @@ TEST_F(LinkChannelsTest, MalformedNotificationsAreIgnored) {
         {7, &unknown_tag},
     };
     for (const auto& record : records) {
-        fake.SendRaw(hidserv::kEventTag, [&record](HidServCallback callback) { EXPECT_EQ(callback(&record), 1); });
+        fake.SendRaw(hidserv::kEventTag,
+                     [&record](HidServCallback callback) { EXPECT_EQ(callback(&record), 1); });
     }
     fake.SendRaw(hidserv::kEventTag, [](HidServCallback callback) { EXPECT_EQ(callback(nullptr), 1); });
     fake.WaitForDeliveries();

@@ -42,7 +42,9 @@ protected:
         fake.SetResponder(AnswerWithRequestDataPlusOne);
         link.OpenChannels();
     }
-    void TearDown() override { EXPECT_EQ(fake.RefusedCalls(), 0) << "a call carried a wrong identifier or check"; }
+    void TearDown() override {
+        EXPECT_EQ(fake.RefusedCalls(), 0) << "a call carried a wrong identifier or check";
+    }
 
     int Exchange(const Report& request, Report& answer, size_t* length) {
         return link.ExchangeReport(request.data(), request.size(), answer.data(), answer.size(), length);
@@ -57,7 +59,8 @@ TEST_F(LinkExchangeTest, SendsTheRequestZeroFilledAndCopiesTheAnswer) {
     const uint8_t request[10] = {0x04, 0x11, 0x22, 0x03, 0x2C, 0x00, 0x00, 0x00, 0x42, 0x43};
     Report answer{};
     size_t length = 99;
-    ASSERT_EQ(link.ExchangeReport(request, sizeof request, answer.data(), answer.size(), &length), kResultDone);
+    ASSERT_EQ(link.ExchangeReport(request, sizeof request, answer.data(), answer.size(), &length),
+              kResultDone);
 
     const auto reports = fake.Reports();
     ASSERT_EQ(reports.size(), 1u);
@@ -107,7 +110,9 @@ struct RetryCase {
     uint8_t status_seen;  // answer byte 7 when the result is done
 };
 
-void PrintTo(const RetryCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RetryCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LinkRetryTest : public LinkExchangeTest, public ::testing::WithParamInterface<RetryCase> {};
 
@@ -122,7 +127,8 @@ TEST_P(LinkRetryTest, RetriesAsTheAnswersDemand) {
     EXPECT_EQ(result, c.result);
     const auto reports = fake.Reports();
     EXPECT_EQ(reports.size(), c.reports_sent);
-    for (const Report& sent : reports) EXPECT_EQ(sent, reports.front()) << "a retry must send the same report";
+    for (const Report& sent : reports)
+        EXPECT_EQ(sent, reports.front()) << "a retry must send the same report";
     if (c.result == kResultDone) {
         EXPECT_EQ(length, 64u);
         EXPECT_EQ(answer[7], c.status_seen);
@@ -140,19 +146,22 @@ constexpr FakeStep kNoEchoByte{FakeReply::kAnswer, 0ms, 3};
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, LinkRetryTest,
-    ::testing::Values(RetryCase{"ThreeSilencesGiveNoAnswer", {kSilence, kSilence, kSilence}, kResultNoAnswer, 3, 0},
-                      RetryCase{"ThreeWrongEchoesGiveNoAnswer", {kWrongEcho, kWrongEcho, kWrongEcho},
-                                kResultNoAnswer, 3, 0},
-                      RetryCase{"AnswersWithoutEchoByteGiveNoAnswer", {kNoEchoByte, kNoEchoByte, kNoEchoByte},
-                                kResultNoAnswer, 3, 0},
-                      RetryCase{"WrongEchoIsSentAgain", {kWrongEcho, kAnswer}, kResultDone, 2, 0},
-                      RetryCase{"SilenceIsSentAgain", {kSilence, kAnswer}, kResultDone, 2, 0},
-                      RetryCase{"BusyIsSentAgain", {kBusy, kAnswer}, kResultDone, 2, 0},
-                      RetryCase{"MixedFailuresThenAnswer", {kSilence, kError}, kResultDone, 3, 0},
-                      RetryCase{"ThreeBusyAnswersAreHandedOver", {kBusy, kBusy, kBusy}, kResultDone, 3, 0xFE},
-                      RetryCase{"ThreeErrorAnswersAreHandedOver", {kError, kError, kError}, kResultDone, 3, 0xFF},
-                      RetryCase{"BusyAfterSilenceOnTheLastTry", {kSilence, kWrongEcho, kBusy}, kResultDone, 3,
-                                0xFE}),
+    ::testing::Values(
+        RetryCase{"ThreeSilencesGiveNoAnswer", {kSilence, kSilence, kSilence}, kResultNoAnswer, 3, 0},
+        RetryCase{
+            "ThreeWrongEchoesGiveNoAnswer", {kWrongEcho, kWrongEcho, kWrongEcho}, kResultNoAnswer, 3, 0},
+        RetryCase{"AnswersWithoutEchoByteGiveNoAnswer",
+                  {kNoEchoByte, kNoEchoByte, kNoEchoByte},
+                  kResultNoAnswer,
+                  3,
+                  0},
+        RetryCase{"WrongEchoIsSentAgain", {kWrongEcho, kAnswer}, kResultDone, 2, 0},
+        RetryCase{"SilenceIsSentAgain", {kSilence, kAnswer}, kResultDone, 2, 0},
+        RetryCase{"BusyIsSentAgain", {kBusy, kAnswer}, kResultDone, 2, 0},
+        RetryCase{"MixedFailuresThenAnswer", {kSilence, kError}, kResultDone, 3, 0},
+        RetryCase{"ThreeBusyAnswersAreHandedOver", {kBusy, kBusy, kBusy}, kResultDone, 3, 0xFE},
+        RetryCase{"ThreeErrorAnswersAreHandedOver", {kError, kError, kError}, kResultDone, 3, 0xFF},
+        RetryCase{"BusyAfterSilenceOnTheLastTry", {kSilence, kWrongEcho, kBusy}, kResultDone, 3, 0xFE}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LinkExchangeTest, AnswerArrivingAfterTheExchangeGaveUpIsDropped) {

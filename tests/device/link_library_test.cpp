@@ -20,7 +20,8 @@ TEST(LibraryBindingTest, FailuresSayWhatIsMissingAndWhere) {
         {broken / "missing_entry_point", "the HID service library " +
                                              (broken / "missing_entry_point" / "libHidServ.so").string() +
                                              " has no entry point RequestStatusSetFeature"},
-        {broken / "init_fails", "the HID service library " + (broken / "init_fails" / "libHidServ.so").string() +
+        {broken / "init_fails", "the HID service library " +
+                                    (broken / "init_fails" / "libHidServ.so").string() +
                                     " failed to start (Init returned 0)"},
     };
     for (const auto& c : cases) {

@@ -133,8 +133,10 @@ TEST_F(LinkWithVirtualKeyboardTest, WritesLandInTheKeyboardsMemoriesWithinAnAcce
     const std::vector<uint8_t> macro_memory = Control().ReadMemory(Memory::kMacros);
     EXPECT_EQ(Slice(macro_memory, 0, 57), macros);
     EXPECT_EQ(macro_memory.at(57), 0) << "nothing past the block";
-    EXPECT_EQ(Slice(Control().ReadMemory(Memory::kKeyColours), 5 * 3 + 512, 3), std::vector<uint8_t>(colour, colour + 3));
-    EXPECT_EQ(Slice(Control().ReadMemory(Memory::kLighting), 89, 3), std::vector<uint8_t>(colour, colour + 3));
+    EXPECT_EQ(Slice(Control().ReadMemory(Memory::kKeyColours), 5 * 3 + 512, 3),
+              std::vector<uint8_t>(colour, colour + 3));
+    EXPECT_EQ(Slice(Control().ReadMemory(Memory::kLighting), 89, 3),
+              std::vector<uint8_t>(colour, colour + 3));
     EXPECT_FALSE(Control().InAccessGroup());
 
     // Outside an access group the keyboard refuses a block write.
@@ -173,8 +175,9 @@ TEST_F(LinkWithVirtualKeyboardTest, FaultsBecomeRetriesAndResultCodes) {
         EXPECT_EQ(commands->WriteLighting(0, colour), c.result);
         ASSERT_TRUE(Control().WaitUntilIdle(kIdle));
         EXPECT_EQ(Control().ReportsReceived() - before, c.reports);
-        EXPECT_EQ(Slice(Control().ReadMemory(Memory::kLighting), 0, 3) == std::vector<uint8_t>(colour, colour + 3),
-                  c.written);
+        EXPECT_EQ(
+            Slice(Control().ReadMemory(Memory::kLighting), 0, 3) == std::vector<uint8_t>(colour, colour + 3),
+            c.written);
         EXPECT_EQ(Control().Faults(), FaultCounters{});
     }
 }
@@ -187,7 +190,8 @@ TEST_F(LinkWithVirtualKeyboardTest, UnpluggedMidTransferEndsTheCommandAndLaterOn
     const int result = commands->WriteKeyMap(1, map);
     EXPECT_TRUE(result == kResultNoAnswer || result == kResultRefused) << result;
     ASSERT_TRUE(Control().WaitUntilIdle(kIdle));
-    const std::vector<uint8_t> written = Slice(Control().ReadMemory(Memory::kKeyMaps), kKeyMapSize, kKeyMapSize);
+    const std::vector<uint8_t> written =
+        Slice(Control().ReadMemory(Memory::kKeyMaps), kKeyMapSize, kKeyMapSize);
     EXPECT_TRUE(std::all_of(written.begin(), written.begin() + 3 * 56, [](uint8_t b) { return b == 0x5A; }))
         << "the chunks before the cable was pulled stay written";
     EXPECT_NE(written[3 * 56], 0x5A);
@@ -212,8 +216,8 @@ TEST_F(LinkWithVirtualKeyboardTest, KeyboardEventsReachTheObserverAndTheBankReac
     Control().Attach();
     ASSERT_TRUE(Control().WaitUntilIdle(kIdle));
     EXPECT_EQ(Control().StatusWord(), (std::array<uint8_t, 2>{0x05, 0x02}));
-    EXPECT_EQ(observer.Calls(), (std::vector<std::string>{"bank 1", "bank 0", "lighting", "tray 6161", "tray 6160",
-                                                          "count 0", "count 1"}));
+    EXPECT_EQ(observer.Calls(), (std::vector<std::string>{"bank 1", "bank 0", "lighting", "tray 6161",
+                                                          "tray 6160", "count 0", "count 1"}));
 }
 
 TEST_F(LinkWithVirtualKeyboardTest, EnterUpdatePutsTheKeyboardInUpdateMode) {
@@ -230,7 +234,8 @@ TEST_F(LinkWithVirtualKeyboardTest, TwoThreadsReadingAtOnceEachGetTheirOwnKeyMap
         for (int round = 0; round < 5; ++round) {
             KeyMapBytes read{};
             if (commands->ReadKeyMap(profile, read) != kResultDone ||
-                std::vector<uint8_t>(read.begin(), read.end()) != Slice(maps, profile * kKeyMapSize, kKeyMapSize)) {
+                std::vector<uint8_t>(read.begin(), read.end()) !=
+                    Slice(maps, profile * kKeyMapSize, kKeyMapSize)) {
                 ++*wrong;
             }
         }

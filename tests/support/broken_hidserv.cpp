@@ -18,7 +18,9 @@ __attribute__((visibility("default"))) int RequestGetDeviceCount(const uint8_t*,
                                                                  uint32_t, uint32_t*) {
     return 0;
 }
-__attribute__((visibility("default"))) int DeleteRequestFromUnitId(uint32_t) { return 1; }
+__attribute__((visibility("default"))) int DeleteRequestFromUnitId(uint32_t) {
+    return 1;
+}
 __attribute__((visibility("default"))) int RequestWriteOne(const uint8_t*, HidServCallback, uint32_t,
                                                            const uint8_t*, uint32_t, uint32_t, uint32_t*) {
     return 0;
@@ -27,24 +29,31 @@ __attribute__((visibility("default"))) int RequestStatusWrite(const uint8_t*, Hi
                                                               const uint8_t*, uint32_t, uint32_t, uint32_t*) {
     return 0;
 }
-__attribute__((visibility("default"))) int RequestAsyncRead(const uint8_t*, HidServCallback, uint32_t, uint32_t,
-                                                            uint32_t*) {
+__attribute__((visibility("default"))) int RequestAsyncRead(const uint8_t*, HidServCallback, uint32_t,
+                                                            uint32_t, uint32_t*) {
     return 0;
 }
-__attribute__((visibility("default"))) int Debug(int) { return 0; }
-__attribute__((visibility("default"))) int End(void) { return 0; }
-__attribute__((visibility("default"))) int DeleteRequestFromHandle(void*) { return 0; }
-__attribute__((visibility("default"))) int RequestWrite(const uint8_t*, HidServCallback, uint32_t, const uint8_t*,
-                                                        uint32_t, uint32_t, uint32_t*) {
+__attribute__((visibility("default"))) int Debug(int) {
     return 0;
 }
-__attribute__((visibility("default"))) int RequestStatusGet(const uint8_t*, HidServCallback, uint32_t, uint8_t*,
-                                                            uint32_t, uint32_t, uint32_t*) {
+__attribute__((visibility("default"))) int End(void) {
+    return 0;
+}
+__attribute__((visibility("default"))) int DeleteRequestFromHandle(void*) {
+    return 0;
+}
+__attribute__((visibility("default"))) int RequestWrite(const uint8_t*, HidServCallback, uint32_t,
+                                                        const uint8_t*, uint32_t, uint32_t, uint32_t*) {
+    return 0;
+}
+__attribute__((visibility("default"))) int RequestStatusGet(const uint8_t*, HidServCallback, uint32_t,
+                                                            uint8_t*, uint32_t, uint32_t, uint32_t*) {
     return 0;
 }
 #ifndef QUOVEX_BROKEN_MISSING_ENTRY_POINT
 __attribute__((visibility("default"))) int RequestStatusSetFeature(const uint8_t*, HidServCallback, uint32_t,
-                                                                   const uint8_t*, uint32_t, uint32_t, uint32_t*) {
+                                                                   const uint8_t*, uint32_t, uint32_t,
+                                                                   uint32_t*) {
     return 0;
 }
 #endif

@@ -16,7 +16,9 @@ bool SameIdentifier(const uint8_t* identifier, const hidserv::Identifier& expect
     return identifier != nullptr && std::memcmp(identifier, expected.data(), expected.size()) == 0;
 }
 
-const void* AsAddress(HidServCallback callback) { return reinterpret_cast<const void*>(callback); }
+const void* AsAddress(HidServCallback callback) {
+    return reinterpret_cast<const void*>(callback);
+}
 
 }  // namespace
 
@@ -36,7 +38,9 @@ FakeHidServ::~FakeHidServ() {
     current_fake.store(nullptr);
 }
 
-FakeHidServ* FakeHidServ::Current() { return current_fake.load(); }
+FakeHidServ* FakeHidServ::Current() {
+    return current_fake.load();
+}
 
 HidServEntryPoints FakeHidServ::EntryPoints() const {
     HidServEntryPoints table;
@@ -82,7 +86,9 @@ bool FakeHidServ::CheckCall(bool valid) {
     return valid;
 }
 
-int FakeHidServ::Init(int) { return 1; }
+int FakeHidServ::Init(int) {
+    return 1;
+}
 
 int FakeHidServ::RequestGetDeviceCount(const uint8_t* identifier, HidServCallback callback, uint32_t tag,
                                        uint32_t check, uint32_t*) {
@@ -117,7 +123,8 @@ int FakeHidServ::RequestAsyncRead(const uint8_t* identifier, HidServCallback cal
 }
 
 int FakeHidServ::RequestStatusWrite(const uint8_t* identifier, HidServCallback callback, uint32_t tag,
-                                    const uint8_t* data, uint32_t length, uint32_t check, uint32_t* unit_out) {
+                                    const uint8_t* data, uint32_t length, uint32_t check,
+                                    uint32_t* unit_out) {
     FakeHidServ* fake = Current();
     const bool valid = SameIdentifier(identifier, kStatusIdentifier) && callback != nullptr &&
                        tag == hidserv::kStatusTag && data != nullptr && unit_out != nullptr &&
@@ -163,10 +170,17 @@ int FakeHidServ::RequestWriteOne(const uint8_t* identifier, HidServCallback call
     if (responder) responder(request, answer);
     const size_t answer_length = std::min(step.answer_length, answer.size());
     switch (step.reply) {
-        case FakeReply::kWrongEcho: answer[3] = static_cast<uint8_t>(request[3] ^ 0x80); break;
-        case FakeReply::kBusy: answer[7] = 0xFE; break;
-        case FakeReply::kError: answer[7] = 0xFF; break;
-        default: break;
+        case FakeReply::kWrongEcho:
+            answer[3] = static_cast<uint8_t>(request[3] ^ 0x80);
+            break;
+        case FakeReply::kBusy:
+            answer[7] = 0xFE;
+            break;
+        case FakeReply::kError:
+            answer[7] = 0xFF;
+            break;
+        default:
+            break;
     }
     fake->SendControlData(std::vector<uint8_t>(answer.begin(), answer.begin() + answer_length), step.delay);
     return result;

@@ -92,8 +92,8 @@ private:
     static int DeleteRequestFromUnitId(uint32_t);
     static int RequestWriteOne(const uint8_t*, HidServCallback, uint32_t, const uint8_t*, uint32_t, uint32_t,
                                uint32_t*);
-    static int RequestStatusWrite(const uint8_t*, HidServCallback, uint32_t, const uint8_t*, uint32_t, uint32_t,
-                                  uint32_t*);
+    static int RequestStatusWrite(const uint8_t*, HidServCallback, uint32_t, const uint8_t*, uint32_t,
+                                  uint32_t, uint32_t*);
     static int RequestAsyncRead(const uint8_t*, HidServCallback, uint32_t, uint32_t, uint32_t*);
 
     bool CheckCall(bool valid);

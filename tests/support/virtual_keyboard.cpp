@@ -19,9 +19,9 @@ VirtualKeyboard* VirtualKeyboard::Get(std::string* error) {
 
         // The library is loaded already; this only finds its handle again.
         void* handle = dlopen((folder / hidserv::kLibraryFileName).c_str(), RTLD_NOW | RTLD_NOLOAD);
-        auto accessor =
-            handle != nullptr ? reinterpret_cast<sim::ControlAccessor>(dlsym(handle, sim::kControlAccessorName))
-                              : nullptr;
+        auto accessor = handle != nullptr
+                            ? reinterpret_cast<sim::ControlAccessor>(dlsym(handle, sim::kControlAccessorName))
+                            : nullptr;
         sim::VirtualKeyboardControl* control = accessor != nullptr ? accessor() : nullptr;
         if (control == nullptr) {
             bind_error = "libHidServ.so offers no virtual keyboard control (another transport runs?)";

@@ -43,7 +43,8 @@ void PrintJson(std::ostream& out, const KeyboardInfo& info) {
     json["keyboards"] = info.keyboards;
     if (info.keyboards != 0) {
         const int profile = CurrentProfileOf(info.state);
-        json["current_profile"] = profile >= 0 ? nlohmann::ordered_json(profile + 1) : nlohmann::ordered_json();
+        json["current_profile"] =
+            profile >= 0 ? nlohmann::ordered_json(profile + 1) : nlohmann::ordered_json();
         json["macro_memory_bytes"] = MacroMemorySizeOf(info.state);
         json["lighting_modes"] = LightingModesOf(info.state);
     }
@@ -52,7 +53,9 @@ void PrintJson(std::ostream& out, const KeyboardInfo& info) {
 
 }  // namespace
 
-std::unique_ptr<Command> MakeInfoCommand() { return std::make_unique<InfoCommand>(); }
+std::unique_ptr<Command> MakeInfoCommand() {
+    return std::make_unique<InfoCommand>();
+}
 
 int InfoCommand::Run(CommandContext& context) {
     std::string error;
@@ -67,8 +70,8 @@ int InfoCommand::Run(CommandContext& context) {
     if (info.keyboards != 0) {
         const int result = session->Commands().ReadState(info.state);
         if (result != kResultDone) {
-            context.err << kProgramName << ": info: cannot read the keyboard's state: result " << result << " ("
-                        << ResultMeaning(result) << ")\n";
+            context.err << kProgramName << ": info: cannot read the keyboard's state: result " << result
+                        << " (" << ResultMeaning(result) << ")\n";
             return kExitKeyboardFailed;
         }
     }

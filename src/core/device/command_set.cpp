@@ -15,7 +15,9 @@ constexpr size_t kUpdateSecondCodeOffset = kLengthOffset;
 // Chunked blocks address the keyboard's memory with 16 bits.
 constexpr size_t kAddressSpace = 0x10000;
 
-bool FitsAddressSpace(uint16_t base, size_t length) { return base + length <= kAddressSpace; }
+bool FitsAddressSpace(uint16_t base, size_t length) {
+    return base + length <= kAddressSpace;
+}
 
 }  // namespace
 
@@ -26,7 +28,8 @@ uint16_t CommandChecksum(const CommandReport& report) {
     return static_cast<uint16_t>(sum);
 }
 
-CommandReport BuildCommandReport(uint8_t code, uint8_t length, uint16_t address, std::span<const uint8_t> data) {
+CommandReport BuildCommandReport(uint8_t code, uint8_t length, uint16_t address,
+                                 std::span<const uint8_t> data) {
     CommandReportLayout fields{};
     fields.report_id = kCommandReportId;
     fields.code = code;
@@ -48,7 +51,8 @@ int CommandSet::SingleReport(uint8_t code, uint8_t length, uint16_t address, std
     const CommandReport request = BuildCommandReport(code, length, address, data);
     CommandReport answer{};
     size_t received = 0;
-    const int result = link_.ExchangeReport(request.data(), request.size(), answer.data(), answer.size(), &received);
+    const int result =
+        link_.ExchangeReport(request.data(), request.size(), answer.data(), answer.size(), &received);
     if (result != kResultDone) return result;
     if (received <= kStatusOffset) return kResultShortAnswer;
     if (answer[kStatusOffset] == kStatusError) return kResultKeyboardError;
@@ -80,7 +84,9 @@ int CommandSet::ChunkedRead(uint8_t code, uint16_t base, std::span<uint8_t> bloc
     return kResultDone;
 }
 
-int CommandSet::BeginAccess() { return SingleReport(CMD_BEGIN_ACCESS, 0, 0, {}, {}); }
+int CommandSet::BeginAccess() {
+    return SingleReport(CMD_BEGIN_ACCESS, 0, 0, {}, {});
+}
 
 int CommandSet::EndAccess() {
     std::this_thread::sleep_for(kEndAccessPause);
@@ -116,11 +122,17 @@ int CommandSet::WriteKeyMap(unsigned profile, const KeyMapBytes& map) {
     return ChunkedWrite(CMD_WRITE_KEYMAP, static_cast<uint16_t>(profile * kKeyMapSize), map);
 }
 
-int CommandSet::ReadDefaultKeyMap(KeyMapBytes& out) { return ChunkedRead(CMD_READ_DEFAULT_KEYMAP, 0, out); }
+int CommandSet::ReadDefaultKeyMap(KeyMapBytes& out) {
+    return ChunkedRead(CMD_READ_DEFAULT_KEYMAP, 0, out);
+}
 
-int CommandSet::ReadMacros(std::span<uint8_t> block) { return ChunkedRead(CMD_READ_MACROS, 0, block); }
+int CommandSet::ReadMacros(std::span<uint8_t> block) {
+    return ChunkedRead(CMD_READ_MACROS, 0, block);
+}
 
-int CommandSet::WriteMacros(std::span<const uint8_t> block) { return ChunkedWrite(CMD_WRITE_MACROS, 0, block); }
+int CommandSet::WriteMacros(std::span<const uint8_t> block) {
+    return ChunkedWrite(CMD_WRITE_MACROS, 0, block);
+}
 
 int CommandSet::WriteKeyColours(uint16_t address, std::span<const uint8_t> data) {
     if (data.size() > kChunkSize) return kResultBadLength;

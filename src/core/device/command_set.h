@@ -43,7 +43,7 @@ inline constexpr uint8_t CMD_ENTER_UPDATE = 0xEE;
 inline constexpr size_t kCommandReportSize = 64;
 inline constexpr size_t kChunkSize = 56;
 inline constexpr size_t kStateBlockSize = 44;
-inline constexpr size_t kKeyMapSize = 378;   // 126 records of 3 bytes
+inline constexpr size_t kKeyMapSize = 378;  // 126 records of 3 bytes
 inline constexpr int kOnBoardProfiles = 3;
 
 using CommandReport = std::array<uint8_t, kCommandReportSize>;

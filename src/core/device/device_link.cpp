@@ -74,7 +74,9 @@ extern "C" int QuovexDeviceNotify(const void* notification) {
     return NotificationRoute::Instance().Deliver(notification);
 }
 
-const void* CallbackAddress() { return reinterpret_cast<const void*>(&QuovexDeviceNotify); }
+const void* CallbackAddress() {
+    return reinterpret_cast<const void*>(&QuovexDeviceNotify);
+}
 
 }  // namespace
 
@@ -95,7 +97,9 @@ DeviceLink::~DeviceLink() {
     NotificationRoute::Instance().Detach(this);
 }
 
-void DeviceLink::SetObserver(DeviceEventObserver* observer) { observer_.store(observer); }
+void DeviceLink::SetObserver(DeviceEventObserver* observer) {
+    observer_.store(observer);
+}
 
 void DeviceLink::OpenChannels() {
     NotificationRoute::Instance().Attach(this);
@@ -154,7 +158,8 @@ void DeviceLink::ArmAnswer(uint8_t* answer, size_t capacity) {
 
 bool DeviceLink::AwaitAnswer(size_t* received_length) {
     std::unique_lock lock(answer_mutex_);
-    const bool received = answer_arrived_.wait_for(lock, timing_.answer_wait, [this] { return answer_received_; });
+    const bool received =
+        answer_arrived_.wait_for(lock, timing_.answer_wait, [this] { return answer_received_; });
     answer_pending_ = false;
     answer_buffer_ = nullptr;
     *received_length = received ? answer_length_ : 0;
@@ -207,7 +212,9 @@ int DeviceLink::ExchangeReport(const uint8_t* request, size_t length, uint8_t* a
     }
 }
 
-int DeviceLink::SendReport(const uint8_t* request, size_t length) { return WriteReport(BuildReport(request, length)); }
+int DeviceLink::SendReport(const uint8_t* request, size_t length) {
+    return WriteReport(BuildReport(request, length));
+}
 
 void DeviceLink::SendBankStatus() {
     std::lock_guard lock(channel_mutex_);
@@ -216,10 +223,12 @@ void DeviceLink::SendBankStatus() {
 
 void DeviceLink::SendBankStatusLocked() {
     api_.DeleteRequestFromUnitId(status_unit_);
-    const uint32_t check = hidserv::ComputeCheck(kStatusIdentifier.data(), CallbackAddress(), hidserv::kStatusTag,
-                                                 status_word_.data(), status_word_.size());
-    api_.RequestStatusWrite(kStatusIdentifier.data(), &QuovexDeviceNotify, hidserv::kStatusTag, status_word_.data(),
-                            static_cast<uint32_t>(status_word_.size()), check, &status_unit_);
+    const uint32_t check =
+        hidserv::ComputeCheck(kStatusIdentifier.data(), CallbackAddress(), hidserv::kStatusTag,
+                              status_word_.data(), status_word_.size());
+    api_.RequestStatusWrite(kStatusIdentifier.data(), &QuovexDeviceNotify, hidserv::kStatusTag,
+                            status_word_.data(), static_cast<uint32_t>(status_word_.size()), check,
+                            &status_unit_);
 }
 
 std::array<uint8_t, 2> DeviceLink::StatusWord() const {
@@ -227,7 +236,9 @@ std::array<uint8_t, 2> DeviceLink::StatusWord() const {
     return status_word_;
 }
 
-int DeviceLink::Bank() const { return StatusWord()[1] & 0x01; }
+int DeviceLink::Bank() const {
+    return StatusWord()[1] & 0x01;
+}
 
 int DeviceLink::DeviceNotify(const hidserv::NotificationRecord& record) {
     const hidserv::RequestRecord* request = record.request;
@@ -236,7 +247,8 @@ int DeviceLink::DeviceNotify(const hidserv::NotificationRecord& record) {
         if (request->tag == hidserv::kControlTag) HandleAnswer(*request);
         if (request->tag == hidserv::kEventTag) HandleEvent(*request);
     } else if (record.kind == hidserv::kNotifyDeviceChange && request->tag == hidserv::kControlTag) {
-        if (DeviceEventObserver* observer = observer_.load()) observer->OnDeviceCountChanged(request->length_or_count);
+        if (DeviceEventObserver* observer = observer_.load())
+            observer->OnDeviceCountChanged(request->length_or_count);
     }
     return 1;
 }

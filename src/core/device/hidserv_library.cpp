@@ -17,7 +17,8 @@ bool Resolve(void* handle, const char* name, Function& slot) {
 
 }  // namespace
 
-std::unique_ptr<HidServLibrary> HidServLibrary::Load(const std::filesystem::path& folder, std::string* error) {
+std::unique_ptr<HidServLibrary> HidServLibrary::Load(const std::filesystem::path& folder,
+                                                     std::string* error) {
     const std::filesystem::path file = folder / hidserv::kLibraryFileName;
     auto fail = [&](const std::string& message) -> std::unique_ptr<HidServLibrary> {
         if (error != nullptr) *error = message;

@@ -7,7 +7,9 @@ int CurrentProfileOf(const StateBlock& state) {
     return profile < kOnBoardProfiles ? profile : -1;
 }
 
-size_t MacroMemorySizeOf(const StateBlock& state) { return state[kStateMacroMemoryOffset] * kMacroMemoryUnit; }
+size_t MacroMemorySizeOf(const StateBlock& state) {
+    return state[kStateMacroMemoryOffset] * kMacroMemoryUnit;
+}
 
 std::vector<uint8_t> LightingModesOf(const StateBlock& state) {
     std::vector<uint8_t> modes;

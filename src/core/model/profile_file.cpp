@@ -55,7 +55,7 @@ int ValidateImageFile(const std::filesystem::path& path, Prompter& prompter, con
     if (!std::filesystem::exists(path, ec)) return kImageInvalid;
     std::ifstream in;
     if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary);
-    if (!in) return kImageCannotOpen;
+    if (!in.is_open()) return kImageCannotOpen;
     const uint64_t size = std::filesystem::file_size(path, ec);
     if (ec || size > kMaxProfileFileBytes || size < kImageSize) return kImageInvalid;
 

@@ -130,6 +130,7 @@ TEST_F(IniFileTest, ValuesReadBackAsWrittenAndUnsafeWritesAreRefused) {
     EXPECT_FALSE(ini.WriteString("S", ";k", "1"));
     EXPECT_FALSE(ini.WriteString("S", " k", "1"));
     EXPECT_FALSE(ini.WriteString("", "k", "1"));
+    EXPECT_FALSE(ini.WriteString("S\xFF", "k", "1"));
     EXPECT_EQ(ReadFileText(path), before);
 }
 

@@ -111,6 +111,14 @@ TEST(MacroMemory, DecodeRenumbersAndNamesMacros) {
     }
 }
 
+TEST(MacroMemory, NameThatIsEmptyUpToItsNulGetsTheBuiltName) {
+    auto block = EncodeMacroMemory(std::vector<MacroRecord>{AbMacro()}, true);
+    block[30] = 0, block[31] = 0;  // the name's first character is NUL
+    const auto decoded = DecodeMacroMemory(block, "Macro");
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(MacroName((*decoded)[0]), u"Macro1");
+}
+
 TEST(MacroMemory, BlocksThatSayMoreThanTheyHoldAreRefused) {
     const auto good = EncodeMacroMemory(std::vector<MacroRecord>{AbMacro()}, true);
     struct Case {

@@ -115,7 +115,8 @@ std::string IniDocument::NewLineEnding() const {
 bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
     if (section.empty() || key.empty() || section != Trim(section) || key != Trim(key) ||
         section.find(']') != section.npos || key.find('=') != key.npos || key.front() == '[' ||
-        key.front() == ';' || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value)) {
+        key.front() == ';' || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value) ||
+        SanitizeUtf8(section) != section || SanitizeUtf8(key) != key) {
         return false;
     }
     const std::string key_line = std::string(key) + "=" + EncodeValue(value);

@@ -34,7 +34,8 @@ public:
     // Sets a key, adding the key or the section when missing. Refuses (false)
     // names and values that the file could not hold as one line: an empty
     // name, a section name with ']', a key with '=' or starting with '[' or ';',
-    // line breaks or NUL anywhere, names with blanks at either end. A value
+    // line breaks or NUL anywhere, names with blanks at either end or that are
+    // not valid UTF-8. A value
     // with blanks at either end, or one that is itself quoted, is written in
     // quotes so that it reads back unchanged.
     bool Set(std::string_view section, std::string_view key, std::string_view value);

@@ -143,13 +143,11 @@ std::optional<std::vector<MacroRecord>> DecodeMacroMemory(std::span<const uint8_
             macro.actions[a] = MacroAction{static_cast<uint32_t>(word & kDelayMask) * kDelayUnitMs, KeyCodeFromRecord(record),
                                            (word & kPressBit) ? kMacroPress : kMacroRelease};
         }
-        if (name_length > 0) {
-            std::u16string name;
-            for (size_t c = 0; c < name_length; ++c) name.push_back(ReadU16(block, offset + 4 + 4 * action_count + 2 * c));
-            SetMacroName(macro, name);
-        } else {
-            SetMacroName(macro, Utf8ToUtf16(std::string(name_prefix) + std::to_string(i + 1)));
-        }
+        std::u16string name;
+        for (size_t c = 0; c < name_length; ++c) name.push_back(ReadU16(block, offset + 4 + 4 * action_count + 2 * c));
+        SetMacroName(macro, name);
+        // No name, or one that is empty up to its first NUL: the built name.
+        if (MacroName(macro).empty()) SetMacroName(macro, Utf8ToUtf16(std::string(name_prefix) + std::to_string(i + 1)));
     }
     return macros;
 }

@@ -46,8 +46,9 @@ MacroMemorySizes MacroMemorySize(std::span<const MacroRecord> macros);
 std::vector<uint8_t> EncodeMacroMemory(std::span<const MacroRecord> macros, bool with_names);
 
 // The macros of a block read from the keyboard, renumbered: id = position + 1,
-// new mark 0, delays in whole 10 ms, names from the block or, without one,
-// `name_prefix` followed by position + 1 ("Macro1"). A block without the magic
+// new mark 0, delays in whole 10 ms, names from the block or, without one (or
+// with one that is empty up to its NUL), `name_prefix` followed by position + 1
+// ("Macro1"). A block without the magic
 // word holds no macros (an empty list). Fails (nullopt, reason in `error`)
 // when the block says more than it holds: more than 100 macros or 2000
 // actions, an offset, action list or name past its end.

@@ -1,6 +1,6 @@
 #include "app/ini_file.h"
 
-#include <system_error>
+#include <sys/stat.h>
 
 #include "app/atomic_file.h"
 #include "app/decimal_text.h"
@@ -19,11 +19,15 @@ CIniFile::CIniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 CIniFile::FileStamp CIniFile::CurrentStamp() const {
     FileStamp stamp;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path_, ec)) return stamp;
+    struct stat status {};
+    if (::stat(path_.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return stamp;
     stamp.exists = true;
-    stamp.size = std::filesystem::file_size(path_, ec);
-    stamp.modified = std::filesystem::last_write_time(path_, ec);
+    stamp.inode = status.st_ino;
+    stamp.size = status.st_size;
+    stamp.changed_seconds = status.st_ctim.tv_sec;
+    stamp.changed_nanoseconds = status.st_ctim.tv_nsec;
+    stamp.modified_seconds = status.st_mtim.tv_sec;
+    stamp.modified_nanoseconds = status.st_mtim.tv_nsec;
     return stamp;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <mutex>
 #include <string>
@@ -44,10 +45,16 @@ public:
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
 
 private:
+    // What tells that the file changed: an atomic rewrite gives a new inode, an
+    // edit in place a new size or change time.
     struct FileStamp {
         bool exists = false;
-        uintmax_t size = 0;
-        std::filesystem::file_time_type modified{};
+        uint64_t inode = 0;
+        int64_t size = 0;
+        int64_t changed_seconds = 0;
+        int64_t changed_nanoseconds = 0;
+        int64_t modified_seconds = 0;
+        int64_t modified_nanoseconds = 0;
         bool operator==(const FileStamp&) const = default;
     };
     FileStamp CurrentStamp() const;

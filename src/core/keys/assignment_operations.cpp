@@ -6,7 +6,7 @@
 namespace quovex {
 
 bool RestoreDefaultAssignments(WorkingProfile& working, int profile, int bank) {
-    if (profile < 0 || profile >= kProfileBlocksInUse || (bank != 0 && bank != 1)) return false;
+    if (!IsOnBoardProfile(profile) || (bank != 0 && bank != 1)) return false;
     auto lock = working.Lock();
     auto block = working.Block(profile);
     for (int j = 0; j < kGKeyCount; ++j) block[GKeySlot(j, bank)] = KeyEntry{};

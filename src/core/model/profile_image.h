@@ -91,6 +91,10 @@ inline constexpr uint32_t kMacroRecordSize = sizeof(MacroRecord);
 
 constexpr int EntryIndex(int profile, int slot) { return profile * kEntriesPerProfileBlock + slot; }
 
+// Whether `profile` names one of the keyboard's on-board profiles (0..2). The
+// current profile is -1 while unknown: callers check before they address a block.
+constexpr bool IsOnBoardProfile(int profile) { return profile >= 0 && profile < kProfileBlocksInUse; }
+
 // Sum of header bytes 0..30 with wrap-around.
 uint8_t HeaderChecksum(const ImageHeader& header);
 

@@ -38,6 +38,8 @@ public:
     ProfileImage& Image() { return *contents_.image; }
     const ProfileImage& Image() const { return *contents_.image; }
     KeyEntry& Entry(int index) { return contents_.image->entries.at(static_cast<size_t>(index)); }
+    // Profile block 0..3; any other number throws std::out_of_range rather than
+    // address memory outside the image (check IsOnBoardProfile first).
     std::span<KeyEntry, kEntriesPerProfileBlock> Block(int profile);
     std::vector<MacroRecord>& Macros() { return contents_.macros; }
     const std::vector<MacroRecord>& Macros() const { return contents_.macros; }

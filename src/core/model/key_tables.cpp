@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/prompter.h"
+#include "app/text_format.h"
 
 namespace quovex {
 

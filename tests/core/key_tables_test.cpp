@@ -84,6 +84,9 @@ TEST(KeyTables, KeysOfUsages) {
         {7, 0x04, 0x01E}, {7, 0xE5, 0x036}, {7, 0x48, 0x045},  // Pause before Break: first slot wins
         {12, 0x0CD, 0x122}, {12, 0, 0x174}, {12, 0x999, 0},  {1, 0x84, 0}, {1, 0x82, 0x15F},
         {7, 0, 0},        {7, 0xFF, 0},    {3, 0x04, 0},     {7, 0x104, 0},
+        // Page 7 looks at the usage byte itself, so a page-7 usage equal to a consumer
+        // or system key's usage byte names that key.
+        {7, 0xD3, 0x175}, {7, 0xC0, 0x130}, {7, 0x81, 0x15E},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.usage));

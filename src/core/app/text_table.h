@@ -48,6 +48,8 @@ std::string_view ChooseLanguageSection(const CIniFile& language_file);
 // an edited language file shows at the next reading. Cut to the key's room.
 std::string ReadText(const std::filesystem::path& language_file, std::string_view key);
 
+// The start-up table: loaded once at start, before other threads run, and only
+// read afterwards, so readers on any thread need no lock.
 class TextTable {
 public:
     TextTable();  // every entry holds its built-in text

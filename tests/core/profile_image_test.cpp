@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "model/assign_type.h"
+#include "model/keyboard_context.h"
 #include "model/profile_file.h"
 #include "support/file_size_limit.h"
 #include "support/recording_prompter.h"
@@ -297,6 +298,18 @@ TEST_F(ProfileFileTest, FailedSaveLeavesTheOldFile) {
     }
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no temporary file left";
+}
+
+TEST(WorkingProfile, DefaultInMemoryReplacesImageMacrosAndStrings) {
+    WorkingProfile working;
+    working.Entry(3).type = ASSIGN_PROGRAM;
+    working.Strings().Set(3, u"x");
+    working.Macros().push_back(NamedMacro(1, u"m"));
+    ASSERT_EQ(CreateDefaultImage(working, 0), 1);
+    EXPECT_EQ(ImageBytes(working.Image()), ImageBytes(*MakeDefaultImage(0)));
+    EXPECT_TRUE(working.Macros().empty());
+    EXPECT_EQ(working.Strings().Total(), 0u);
+    EXPECT_THROW(working.Block(kProfileUnknown), std::out_of_range);
 }
 
 TEST(WriteCopy, CarriesTheWorkingProfileWithItsStringsPacked) {

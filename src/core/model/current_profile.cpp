@@ -1,5 +1,7 @@
 #include "model/current_profile.h"
 
+#include "device/state_block.h"
+
 namespace quovex {
 
 int GetCurrentProfile(CommandSet& commands, KeyboardContext& context) {
@@ -7,8 +9,8 @@ int GetCurrentProfile(CommandSet& commands, KeyboardContext& context) {
     if (cached != kProfileUnknown) return cached;
     StateBlock state{};
     if (commands.ReadState(state) != kResultDone) return kProfileUnknown;
-    const int profile = state[kStateProfileByte];
-    if (profile >= kOnBoardProfiles) return kProfileUnknown;
+    const int profile = CurrentProfileOf(state);
+    if (profile < 0) return kProfileUnknown;
     context.SetCachedProfile(profile);
     return profile;
 }
@@ -18,7 +20,7 @@ int SetCurrentProfile(CommandSet& commands, KeyboardContext& context, int profil
     StateBlock state{};
     const int read = commands.ReadState(state);
     if (read != kResultDone) return read;
-    state[kStateProfileByte] = static_cast<uint8_t>(profile);
+    state[kStateCurrentProfileOffset] = static_cast<uint8_t>(profile);
     const int written = commands.WriteState(state);
     context.SetCachedProfile(written == kResultDone ? profile : kProfileUnknown);
     return written;

@@ -40,8 +40,18 @@ TEST(FormatText, FillsTheOneConversionAndLeavesEveryOtherPercentAlone) {
 
 TEST(ReadLeadingDecimal, SkipsBlanksAndStopsAtTheFirstNonDigit) {
     const std::pair<std::string_view, int> cases[] = {
-        {"1", 1}, {" 1", 1}, {"\t 01", 1}, {"1x", 1}, {"", 0}, {" ", 0}, {"abc", 0}, {"x1", 0},
-        {"-3", -3}, {"+2", 2}, {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1},
+        {"1", 1},
+        {" 1", 1},
+        {"\t 01", 1},
+        {"1x", 1},
+        {"", 0},
+        {" ", 0},
+        {"abc", 0},
+        {"x1", 0},
+        {"-3", -3},
+        {"+2", 2},
+        {"99999999999", 2147483647},
+        {"-99999999999", -2147483647 - 1},
     };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(text);
@@ -58,7 +68,10 @@ TEST(Unicode, RoundTripsAndReplacesInvalidInput) {
 
     // Overlong form, stray continuation byte, truncated sequence, encoded surrogate.
     EXPECT_EQ(SanitizeUtf8("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");
-    EXPECT_EQ(SanitizeUtf8("a\x80" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(SanitizeUtf8("a\x80"
+                           "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(SanitizeUtf8("\xE2\x86"), "\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(SanitizeUtf8("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");

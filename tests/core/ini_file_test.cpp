@@ -1,11 +1,12 @@
 // CIniFile: the reading rules every INI reader relies on, write-through that
 // keeps the rest of the file, and the encodings and line ends of real files.
+#include "app/ini_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <thread>
 
-#include "app/ini_file.h"
 #include "support/file_size_limit.h"
 #include "support/temporary_folder.h"
 
@@ -53,7 +54,7 @@ TEST_F(IniFileTest, ReadingRules) {
         {"KEYCOLOR", "Quoted", " padded "},   // one pair of quotes removed
         {"KEYCOLOR", "Single", "x"},
         {"KEYCOLOR", "NoEquals", "default"},
-        {"KEYCOLOR", "dup", "first"},         // the first one wins
+        {"KEYCOLOR", "dup", "first"},  // the first one wins
         {"KEYCOLOR", "Later", "from the second section of the same name"},
         {"", "orphan", "default"},
     };
@@ -96,9 +97,9 @@ TEST_F(IniFileTest, WriteKeepsOrderCommentsAndLineEnds) {
               "[Mode0]\r\n"
               "tool=0");  // last line without a line end
     CIniFile ini(path);
-    ASSERT_TRUE(ini.WriteString("presentmode", "MODE", "3"));   // existing key, other case
-    ASSERT_TRUE(ini.WriteString("MODENAME", "1", "Second"));    // new key in an existing section
-    ASSERT_TRUE(ini.WriteString("Mode1", "tool", "1"));         // new section
+    ASSERT_TRUE(ini.WriteString("presentmode", "MODE", "3"));  // existing key, other case
+    ASSERT_TRUE(ini.WriteString("MODENAME", "1", "Second"));   // new key in an existing section
+    ASSERT_TRUE(ini.WriteString("Mode1", "tool", "1"));        // new section
     EXPECT_EQ(ReadFileText(path),
               "; presets\r\n"
               "[PRESENTMODE]\r\n"
@@ -186,7 +187,8 @@ TEST_F(IniFileTest, FailedWriteLeavesTheFileAsItWas) {
     }
     EXPECT_EQ(ReadFileText(path), "[S]\na=1\n");
     EXPECT_EQ(ini.GetString("S", "a", ""), "1");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no temporary file left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1)
+        << "no temporary file left";
     EXPECT_FALSE(CIniFile(folder / "no folder" / "x.ini").WriteString("S", "a", "1"));
 }
 
@@ -206,12 +208,14 @@ TEST_F(IniFileTest, ConcurrentWritersLoseNoKey) {
     std::vector<std::thread> writers;
     for (int t = 0; t < 4; ++t) {
         writers.emplace_back([&ini, t] {
-            for (int i = 0; i < 10; ++i) ini.WriteString("S", "k" + std::to_string(t * 10 + i), std::to_string(i));
+            for (int i = 0; i < 10; ++i)
+                ini.WriteString("S", "k" + std::to_string(t * 10 + i), std::to_string(i));
         });
     }
     for (auto& writer : writers) writer.join();
     const CIniFile reread(path);
-    for (int k = 0; k < 40; ++k) EXPECT_EQ(reread.GetString("S", "k" + std::to_string(k), "missing"), std::to_string(k % 10));
+    for (int k = 0; k < 40; ++k)
+        EXPECT_EQ(reread.GetString("S", "k" + std::to_string(k), "missing"), std::to_string(k % 10));
 }
 
 }  // namespace

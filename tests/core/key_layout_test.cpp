@@ -1,10 +1,11 @@
 // The key layout table read back against the key tables and the rules that
 // tie a button to its key, slot, skin key and light slot.
+#include "model/key_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "model/key_layout.h"
 #include "model/key_tables.h"
 
 namespace quovex {
@@ -35,8 +36,8 @@ TEST(KeyLayout, KnownRows) {
         int light_slot;
     };
     const Row rows[] = {
-        {0, 1058, 0x01E, "KEY_01E", 64},   {37, 1022, 0x001, "KEY_001", 0},   {64, 1091, 0x137, "KEY_0B7", 14},
-        {80, 1089, 0x11D, "KEY_09D", 113}, {82, 1081, 0x036, "KEY_036", 97},  {97, 1104, 0x145, "KEY_0C5", 38},
+        {0, 1058, 0x01E, "KEY_01E", 64},   {37, 1022, 0x001, "KEY_001", 0},  {64, 1091, 0x137, "KEY_0B7", 14},
+        {80, 1089, 0x11D, "KEY_09D", 113}, {82, 1081, 0x036, "KEY_036", 97}, {97, 1104, 0x145, "KEY_0C5", 38},
         {103, 1111, 0x04E, "KEY_04E", 62}, {72, 1103, 0x148, "KEY_0C8", 99},
     };
     for (const Row& row : rows) {

@@ -1,8 +1,9 @@
 // Key maps: every assignment type encoded at a position, key maps read back
 // from the keyboard decoded into a profile block, and the built-in default map.
+#include "keys/key_map.h"
+
 #include <gtest/gtest.h>
 
-#include "keys/key_map.h"
 #include "model/assign_type.h"
 #include "model/key_tables.h"
 
@@ -10,9 +11,9 @@ namespace quovex {
 namespace {
 
 // Positions of the built-in default map used below.
-constexpr int kPositionEsc = 8;       // 02 02 29
-constexpr int kPositionLeftCtrl = 13; // 02 01 01
-constexpr int kPositionA = 19;        // 02 02 04
+constexpr int kPositionEsc = 8;          // 02 02 29
+constexpr int kPositionLeftCtrl = 13;    // 02 01 01
+constexpr int kPositionA = 19;           // 02 02 04
 constexpr int kPositionPrevTrack = 112;  // 03 B6 00
 
 KeyEntry Entry(uint16_t type, uint32_t value) {
@@ -82,7 +83,8 @@ TEST(KeyMap, EncodingOfEachAssignment) {
 
 TEST(KeyMap, PositionsNamingTheSameKeyGetTheSameRecord) {
     ProfileBlock block = DefaultProfileBlock();
-    block[SlotFromKeyCode(KeyCodeFromUsage(7, 0x2E))] = Entry(ASSIGN_DISABLED, 0);  // "=", positions 54 and 105
+    block[SlotFromKeyCode(KeyCodeFromUsage(7, 0x2E))] =
+        Entry(ASSIGN_DISABLED, 0);  // "=", positions 54 and 105
     const KeyMap map = EncodeKeyMap(block, {}, kBuiltInDefaultKeyMap);
     EXPECT_EQ(RecordAt(kBuiltInDefaultKeyMap, 54), (KeyMapRecord{2, 2, 0x2E}));
     EXPECT_EQ(RecordAt(kBuiltInDefaultKeyMap, 105), (KeyMapRecord{2, 2, 0x2E}));
@@ -92,8 +94,9 @@ TEST(KeyMap, PositionsNamingTheSameKeyGetTheSameRecord) {
 
 TEST(KeyMap, KeyCodeFromRecord) {
     const std::pair<KeyMapRecord, KeyCode> cases[] = {
-        {{2, 2, 0x04}, 0x01E}, {{2, 1, 0x20}, 0x036}, {{2, 7, 0x01}, 0x01D}, {{3, 0xB6, 0x00}, 0x110},
-        {{3, 0xCD, 0x00}, 0x122}, {{4, 0x82, 0x00}, 0x15F}, {{5, 0, 0}, 0}, {{0, 0, 0}, 0}, {{7, 2, 4}, 0},
+        {{2, 2, 0x04}, 0x01E},    {{2, 1, 0x20}, 0x036},    {{2, 7, 0x01}, 0x01D},
+        {{3, 0xB6, 0x00}, 0x110}, {{3, 0xCD, 0x00}, 0x122}, {{4, 0x82, 0x00}, 0x15F},
+        {{5, 0, 0}, 0},           {{0, 0, 0}, 0},           {{7, 2, 4}, 0},
     };
     for (const auto& [record, code] : cases) EXPECT_EQ(KeyCodeFromRecord(record), code);
 }
@@ -156,7 +159,8 @@ TEST(KeyMap, EncodeThenDecodeKeepsEveryAssignmentTheKeyboardCanHold) {
     block[SlotFromKeyCode(0x03C)] = Entry(ASSIGN_FUNCTION, 8);
     block[SlotFromKeyCode(0x03D)] = Entry(ASSIGN_DISABLED, 0);
     block[SlotFromKeyCode(0x03E)] = Entry(ASSIGN_STOP_MACRO, 0);
-    const ProfileBlock decoded = DecodeKeyMap(EncodeKeyMap(block, macros, kBuiltInDefaultKeyMap), kBuiltInDefaultKeyMap);
+    const ProfileBlock decoded =
+        DecodeKeyMap(EncodeKeyMap(block, macros, kBuiltInDefaultKeyMap), kBuiltInDefaultKeyMap);
     EXPECT_EQ(decoded, block);
     EXPECT_EQ(RecordAt(kBuiltInDefaultKeyMap, kPositionLeftCtrl), (KeyMapRecord{2, 1, 0x01}));
     EXPECT_EQ(KeyCodeFromRecord(RecordAt(kBuiltInDefaultKeyMap, kPositionPrevTrack)), 0x110);

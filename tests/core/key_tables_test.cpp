@@ -1,17 +1,17 @@
 // Key code tables: names, the key-choice list, HID usages, modifier bits and
 // keyboard events, against the examples the keyboard's tables are known by.
+#include "model/key_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
-
-#include "model/key_tables.h"
 
 namespace quovex {
 namespace {
 
 TEST(KeyTables, SlotAndCodeConvertBothWays) {
-    const std::pair<KeyCode, uint8_t> cases[] = {{0x001, 0x01}, {0x07F, 0x7F}, {0x11D, 0x9D}, {0x145, 0xC5},
-                                                 {0x17F, 0xFF}, {0x137, 0xB7}};
+    const std::pair<KeyCode, uint8_t> cases[] = {{0x001, 0x01}, {0x07F, 0x7F}, {0x11D, 0x9D},
+                                                 {0x145, 0xC5}, {0x17F, 0xFF}, {0x137, 0xB7}};
     for (const auto& [code, slot] : cases) {
         EXPECT_EQ(SlotFromKeyCode(code), slot);
         EXPECT_EQ(KeyCodeFromSlot(slot), code);
@@ -65,8 +65,8 @@ TEST(KeyTables, KeyChoiceList) {
 
 TEST(KeyTables, UsagesOfKeys) {
     const std::pair<KeyCode, HidUsage> cases[] = {
-        {0x11D, {7, 0xE4}}, {0x130, {12, 0x0E9}}, {0x15E, {1, 0x81}}, {0x163, {1, 0x83}},
-        {0x174, {12, 0}},   {0x17B, {12, 0}},     {0x054, {0, 0}},    {0x000, {0, 0}},
+        {0x11D, {7, 0xE4}},   {0x130, {12, 0x0E9}}, {0x15E, {1, 0x81}}, {0x163, {1, 0x83}},
+        {0x174, {12, 0}},     {0x17B, {12, 0}},     {0x054, {0, 0}},    {0x000, {0, 0}},
         {0x16D, {12, 0x183}}, {0x146, {7, 0x48}},
     };
     for (const auto& [code, usage] : cases) {
@@ -81,12 +81,23 @@ TEST(KeyTables, KeysOfUsages) {
         KeyCode expected;
     };
     const Case cases[] = {
-        {7, 0x04, 0x01E}, {7, 0xE5, 0x036}, {7, 0x48, 0x045},  // Pause before Break: first slot wins
-        {12, 0x0CD, 0x122}, {12, 0, 0x174}, {12, 0x999, 0},  {1, 0x84, 0}, {1, 0x82, 0x15F},
-        {7, 0, 0},        {7, 0xFF, 0},    {3, 0x04, 0},     {7, 0x104, 0},
+        {7, 0x04, 0x01E},
+        {7, 0xE5, 0x036},
+        {7, 0x48, 0x045},  // Pause before Break: first slot wins
+        {12, 0x0CD, 0x122},
+        {12, 0, 0x174},
+        {12, 0x999, 0},
+        {1, 0x84, 0},
+        {1, 0x82, 0x15F},
+        {7, 0, 0},
+        {7, 0xFF, 0},
+        {3, 0x04, 0},
+        {7, 0x104, 0},
         // Page 7 looks at the usage byte itself, so a page-7 usage equal to a consumer
         // or system key's usage byte names that key.
-        {7, 0xD3, 0x175}, {7, 0xC0, 0x130}, {7, 0x81, 0x15E},
+        {7, 0xD3, 0x175},
+        {7, 0xC0, 0x130},
+        {7, 0x81, 0x15E},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.page) + "/" + std::to_string(c.usage));
@@ -106,7 +117,8 @@ TEST(KeyTables, ModifierBits) {
     EXPECT_EQ(KeyCodeFromModifierBits(0x22), 0x02A);
     EXPECT_EQ(KeyCodeFromModifierBits(0x00), kNoKey);
     EXPECT_EQ(KeyCodeFromModifierBits(0x80), 0x15C);
-    for (int bit = 0; bit < 8; ++bit) EXPECT_EQ(ModifierBitFromKeyCode(KeyCodeFromModifierBits(uint8_t(1 << bit))), 1 << bit);
+    for (int bit = 0; bit < 8; ++bit)
+        EXPECT_EQ(ModifierBitFromKeyCode(KeyCodeFromModifierBits(uint8_t(1 << bit))), 1 << bit);
     EXPECT_EQ(ModifierBitFromKeyCode(0x136), 0) << "only 0x036 is Right Shift's modifier code";
     EXPECT_EQ(ModifierBitFromKeyCode(0x01E), 0);
 }

@@ -39,8 +39,8 @@ TEST(KeyboardWritePlan, NamesAreDroppedOnlyWhenTheyDoNotFit) {
         bool fits;
         bool names_dropped;
     };
-    for (const Case c : {Case{34, true, false}, Case{100, true, false}, Case{33, true, true}, Case{30, true, true},
-                         Case{29, false, false}, Case{0, false, false}}) {
+    for (const Case c : {Case{34, true, false}, Case{100, true, false}, Case{33, true, true},
+                         Case{30, true, true}, Case{29, false, false}, Case{0, false, false}}) {
         SCOPED_TRACE(c.memory);
         const auto plan = PlanKeyboardWrite(copy, profiles, c.memory, kBuiltInDefaultKeyMap);
         ASSERT_EQ(plan.has_value(), c.fits);
@@ -50,7 +50,8 @@ TEST(KeyboardWritePlan, NamesAreDroppedOnlyWhenTheyDoNotFit) {
         ASSERT_EQ(plan->key_maps.size(), 3u);
         for (int p = 0; p < 3; ++p) {
             EXPECT_EQ(plan->key_maps[p].first, p);
-            EXPECT_EQ(plan->key_maps[p].second, EncodeKeyMap(working.Block(p), copy.macros, kBuiltInDefaultKeyMap));
+            EXPECT_EQ(plan->key_maps[p].second,
+                      EncodeKeyMap(working.Block(p), copy.macros, kBuiltInDefaultKeyMap));
         }
         EXPECT_EQ(RecordAt(plan->key_maps[1].second, 19), (KeyMapRecord{5, 1, 0}));
     }
@@ -91,7 +92,8 @@ TEST(AssignmentOperations, MacroInUseAsksOnlyWhenAKeyPlaysTheMacro) {
     EXPECT_FALSE(MacroInUse(working, macro, prompter, texts));
     prompter.QueueAnswer(true);
     EXPECT_TRUE(MacroInUse(working, macro, prompter, texts));
-    ASSERT_EQ(prompter.Keys(), (std::vector<std::string>{"MACRO_DELETE_CONFIRM_OF_KEYS", "MACRO_DELETE_CONFIRM_OF_KEYS"}));
+    ASSERT_EQ(prompter.Keys(),
+              (std::vector<std::string>{"MACRO_DELETE_CONFIRM_OF_KEYS", "MACRO_DELETE_CONFIRM_OF_KEYS"}));
     EXPECT_EQ(prompter.Prompts()[0].text, texts.Text("MACRO_DELETE_CONFIRM_OF_KEYS"));
 
     prompter.Clear();

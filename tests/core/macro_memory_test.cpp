@@ -1,8 +1,8 @@
 // The macro memory block: sizes, encoding byte for byte, decoding, and the
 // handling of blocks that say more than they hold.
-#include <gtest/gtest.h>
-
 #include "macros/macro_memory.h"
+
+#include <gtest/gtest.h>
 
 namespace quovex {
 namespace {
@@ -18,7 +18,9 @@ MacroRecord Macro(uint16_t id, std::u16string_view name, std::initializer_list<M
 }
 
 // "Ab": press A with 120 ms, release A with 0 ms.
-MacroRecord AbMacro() { return Macro(1, u"Ab", {{120, 0x01E, kMacroPress}, {0, 0x01E, kMacroRelease}}); }
+MacroRecord AbMacro() {
+    return Macro(1, u"Ab", {{120, 0x01E, kMacroPress}, {0, 0x01E, kMacroRelease}});
+}
 
 TEST(MacroMemory, NoMacrosIsTheBareHeader) {
     EXPECT_EQ(EncodeMacroMemory({}, true),
@@ -33,18 +35,18 @@ TEST(MacroMemory, OneMacroByteForByte) {
     EXPECT_EQ(sizes.with_names, 34u);
 
     const std::vector<uint8_t> with_names = {
-        0xAA, 0x55, 34, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // header
-        18, 0,                                                  // offset of macro 0
-        0x02, 0x00, 0x01, 0x02,                                 // 2 actions, repeat 1, name length 2
-        0x0C, 0xA0, 0x02, 0x04,                                 // press A, 12 units
-        0x00, 0x20, 0x02, 0x04,                                 // release A
-        'A', 0, 'b', 0,
+        0xAA, 0x55, 34,   0,    1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // header
+        18,   0,                                                     // offset of macro 0
+        0x02, 0x00, 0x01, 0x02,                                      // 2 actions, repeat 1, name length 2
+        0x0C, 0xA0, 0x02, 0x04,                                      // press A, 12 units
+        0x00, 0x20, 0x02, 0x04,                                      // release A
+        'A',  0,    'b',  0,
     };
     EXPECT_EQ(EncodeMacroMemory(macros, true), with_names);
 
     const std::vector<uint8_t> without_names = {
-        0xAA, 0x55, 30, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 18, 0,
-        0x02, 0x00, 0x01, 0x00, 0x0C, 0xA0, 0x02, 0x04, 0x00, 0x20, 0x02, 0x04,
+        0xAA, 0x55, 30, 0,    1,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+        0,    18,   0,  0x02, 0x00, 0x01, 0x00, 0x0C, 0xA0, 0x02, 0x04, 0x00, 0x20, 0x02, 0x04,
     };
     EXPECT_EQ(EncodeMacroMemory(macros, false), without_names);
 }
@@ -60,14 +62,31 @@ TEST(MacroMemory, ActionEncodings) {
         {"Right Ctrl press", {0, 0x11D, kMacroPress}, {0x00, 0xA0, 0x01, 0x10}, {0, 0x11D, kMacroPress}},
         {"Volume Up press", {10, 0x130, kMacroPress}, {0x01, 0xB0, 0xE9, 0x00}, {10, 0x130, kMacroPress}},
         {"Power release", {0, 0x15E, kMacroRelease}, {0x00, 0x40, 0x81, 0x00}, {0, 0x15E, kMacroRelease}},
-        {"delay rounds down", {12345, 0x01E, kMacroRelease}, {0xD2, 0x24, 0x02, 0x04}, {12340, 0x01E, kMacroRelease}},
+        {"delay rounds down",
+         {12345, 0x01E, kMacroRelease},
+         {0xD2, 0x24, 0x02, 0x04},
+         {12340, 0x01E, kMacroRelease}},
         {"Zoom- has no usage", {0, 0x174, kMacroPress}, {0x00, 0xB0, 0x00, 0x00}, {0, 0x174, kMacroPress}},
-        {"Zoom+ reads back as Zoom-", {0, 0x175, kMacroPress}, {0x00, 0xB0, 0x00, 0x00}, {0, 0x174, kMacroPress}},
-        {"Word reads back as Zoom-", {0, 0x17B, kMacroPress}, {0x00, 0xB0, 0x00, 0x00}, {0, 0x174, kMacroPress}},
-        {"Excel reads back as Zoom-", {0, 0x17C, kMacroPress}, {0x00, 0xB0, 0x00, 0x00}, {0, 0x174, kMacroPress}},
+        {"Zoom+ reads back as Zoom-",
+         {0, 0x175, kMacroPress},
+         {0x00, 0xB0, 0x00, 0x00},
+         {0, 0x174, kMacroPress}},
+        {"Word reads back as Zoom-",
+         {0, 0x17B, kMacroPress},
+         {0x00, 0xB0, 0x00, 0x00},
+         {0, 0x174, kMacroPress}},
+        {"Excel reads back as Zoom-",
+         {0, 0x17C, kMacroPress},
+         {0x00, 0xB0, 0x00, 0x00},
+         {0, 0x174, kMacroPress}},
         {"no usage at all", {20, 0x16E, kMacroPress}, {0x02, 0x80, 0x00, 0x00}, {20, 0, kMacroPress}},
-        {"longest delay", {40000, 0x01E, kMacroRelease}, {0xA0, 0x2F, 0x02, 0x04}, {40000, 0x01E, kMacroRelease}},
-        {"delay past the limit is sent as the limit", {50000, 0x01E, kMacroRelease}, {0xA0, 0x2F, 0x02, 0x04},
+        {"longest delay",
+         {40000, 0x01E, kMacroRelease},
+         {0xA0, 0x2F, 0x02, 0x04},
+         {40000, 0x01E, kMacroRelease}},
+        {"delay past the limit is sent as the limit",
+         {50000, 0x01E, kMacroRelease},
+         {0xA0, 0x2F, 0x02, 0x04},
          {40000, 0x01E, kMacroRelease}},
         {"state other than 1 is a press", {0, 0x01E, 7}, {0x00, 0xA0, 0x02, 0x04}, {0, 0x01E, kMacroPress}},
     };

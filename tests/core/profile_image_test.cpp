@@ -36,8 +36,8 @@ MacroRecord NamedMacro(uint16_t id, std::u16string_view name) {
 TEST(ProfileImage, DefaultImageBytes) {
     const auto image = MakeDefaultImage(0);
     const auto bytes = ImageBytes(*image);
-    const std::vector<uint8_t> header_start = {0x46, 0x44, 0x20, 0x00, 0x03, 0x00, 0x01, 0x00,
-                                               0x40, 0x80, 0x00, 0x00, 0x00, 0x08};
+    const std::vector<uint8_t> header_start = {0x46, 0x44, 0x20, 0x00, 0x03, 0x00, 0x01,
+                                               0x00, 0x40, 0x80, 0x00, 0x00, 0x00, 0x08};
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 14), header_start);
     for (int i = 14; i < 31; ++i) EXPECT_EQ(bytes[i], 0) << i;
     EXPECT_EQ(bytes[31], 0x76);
@@ -65,8 +65,8 @@ protected:
     TextTable texts;
 
     // A default image whose header is edited by `edit`; the checksum is redone unless told not to.
-    std::filesystem::path WriteImage(const std::string& name, void (*edit)(ImageHeader&), bool fix_checksum = true,
-                                     size_t extra_bytes = 0) {
+    std::filesystem::path WriteImage(const std::string& name, void (*edit)(ImageHeader&),
+                                     bool fix_checksum = true, size_t extra_bytes = 0) {
         auto image = MakeDefaultImage(0);
         edit(image->header);
         if (fix_checksum) image->header.checksum = HeaderChecksum(image->header);
@@ -88,7 +88,8 @@ TEST_F(ProfileFileTest, ValidationResults) {
     const Case cases[] = {
         {"valid", [](ImageHeader&) {}, true, kImageValid, false},
         {"flag 1 is valid", [](ImageHeader& h) { h.flag = 1; }, true, kImageValid, false},
-        {"101 macros", [](ImageHeader& h) { h.macro_count = 101, h.total_size = kImageSize + 101 * kMacroRecordSize; },
+        {"101 macros",
+         [](ImageHeader& h) { h.macro_count = 101, h.total_size = kImageSize + 101 * kMacroRecordSize; },
          true, kImageInvalid, true},
         {"flag 2", [](ImageHeader& h) { h.flag = 2; }, true, kImageInvalid, true},
         {"total size disagrees", [](ImageHeader& h) { h.string_bytes = 2; }, true, kImageInvalid, true},
@@ -98,8 +99,8 @@ TEST_F(ProfileFileTest, ValidationResults) {
         {"bad entry count", [](ImageHeader& h) { h.entry_count = 2047; }, true, kImageInvalid, true},
         // The file's size is not compared with total_size: a short file with a good header passes.
         {"shorter than total size",
-         [](ImageHeader& h) { h.macro_count = 1, h.total_size = kImageSize + kMacroRecordSize; }, true, kImageValid,
-         false},
+         [](ImageHeader& h) { h.macro_count = 1, h.total_size = kImageSize + kMacroRecordSize; }, true,
+         kImageValid, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -297,7 +298,8 @@ TEST_F(ProfileFileTest, FailedSaveLeavesTheOldFile) {
         EXPECT_EQ(SaveWorkingProfile(working, path, &error), 0);
     }
     EXPECT_EQ(ReadBytes(path), before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "no temporary file left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1)
+        << "no temporary file left";
 }
 
 TEST(WorkingProfile, DefaultInMemoryReplacesImageMacrosAndStrings) {

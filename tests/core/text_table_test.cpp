@@ -1,10 +1,11 @@
 // The text table: section choice, the reading rule, the start-up table and
 // the on-demand readings.
+#include "app/text_table.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "app/text_table.h"
 #include "app/unicode.h"
 #include "support/temporary_folder.h"
 
@@ -21,9 +22,8 @@ std::string LanguageFile(std::string_view language_line, std::string_view chines
 
 TEST(TextTable, LanguageValueChoosesTheSection) {
     const std::pair<std::string_view, std::string_view> cases[] = {
-        {"1", "ENGINSH"},  {" 1", "ENGINSH"}, {"1x", "ENGINSH"},  {"01", "ENGINSH"},
-        {"0", "CHINESE"},  {"2", "CHINESE"},  {"", "CHINESE"},    {"english", "CHINESE"},
-        {" ", "CHINESE"},  {"11", "CHINESE"},
+        {"1", "ENGINSH"}, {" 1", "ENGINSH"}, {"1x", "ENGINSH"},      {"01", "ENGINSH"}, {"0", "CHINESE"},
+        {"2", "CHINESE"}, {"", "CHINESE"},   {"english", "CHINESE"}, {" ", "CHINESE"},  {"11", "CHINESE"},
     };
     for (const auto& [value, section] : cases) {
         SCOPED_TRACE(value);
@@ -36,9 +36,10 @@ TEST(TextTable, HoldsBuiltInTextsBeforeLoading) {
     EXPECT_EQ(texts.Text("MAIN_CAPTION"), "Gaming Keyboard Settings");
     EXPECT_EQ(texts.Text("UNKNOWN_KEY"), "Unknown Key: %03x");
     EXPECT_EQ(texts.Text("MEDIA_MAIL_18"), "Hello world");
-    EXPECT_EQ(texts.Text("EXTRA_MACRO_TOO_LONG"),
-              "Macro space exceeds the hardware space.\r\n Please reduce the number of macros or macro action "
-              "number\uFF0Cand then download.");
+    EXPECT_EQ(
+        texts.Text("EXTRA_MACRO_TOO_LONG"),
+        "Macro space exceeds the hardware space.\r\n Please reduce the number of macros or macro action "
+        "number\uFF0Cand then download.");
     EXPECT_EQ(texts.Text("MAIN_UPDATE_BACKUP_NG"), "备份失败,请重新备份!");
     EXPECT_EQ(texts.Text("MENU_11"), "") << "on-demand keys are not part of the start-up table";
     EXPECT_EQ(texts.Text("NO_SUCH_KEY"), "");
@@ -90,9 +91,11 @@ TEST_F(TextTableFileTest, EmptyValueGivesAnEmptyTextAndMissingFileGivesSpaces) {
 TEST_F(TextTableFileTest, TextsAreCutToTheRoomOfTheirEntry) {
     const std::string long_text(300, 'x');
     WriteText(path, LanguageFile("language=1", "",
-                                 "MAIN_CAPTION=" + long_text + "\r\nMAIN_UPDATE_BACKUP_OK=Backup succeeded!\r\n"
-                                 "MAIN_SHELL_ERROR_TEXT=无法执行更新文件!无法执行\r\n"
-                                 "MENU_11=Open the window(&O)\r\nMENU_22=About(&A)\r\nMENU_1=" + long_text));
+                                 "MAIN_CAPTION=" + long_text +
+                                     "\r\nMAIN_UPDATE_BACKUP_OK=Backup succeeded!\r\n"
+                                     "MAIN_SHELL_ERROR_TEXT=无法执行更新文件!无法执行\r\n"
+                                     "MENU_11=Open the window(&O)\r\nMENU_22=About(&A)\r\nMENU_1=" +
+                                     long_text));
     TextTable texts;
     texts.LoadTextTable(path);
     EXPECT_EQ(texts.Text("MAIN_CAPTION"), std::string(kTextMaxCharacters, 'x'));

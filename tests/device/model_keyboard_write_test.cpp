@@ -94,7 +94,8 @@ MacroRecord Macro(uint16_t id, std::u16string_view name, int actions) {
     macro.repeat_count = static_cast<uint8_t>(id);
     SetMacroName(macro, name);
     for (int a = 0; a < actions; ++a) {
-        macro.actions[macro.action_count++] = {static_cast<uint32_t>(10 * a), static_cast<KeyCode>(0x010 + a % 20),
+        macro.actions[macro.action_count++] = {static_cast<uint32_t>(10 * a),
+                                               static_cast<KeyCode>(0x010 + a % 20),
                                                static_cast<uint16_t>(a % 2)};
     }
     return macro;
@@ -188,7 +189,9 @@ void ExpectOneAccessGroup(const std::vector<SentReport>& sent, size_t macro_chun
     EXPECT_EQ(sent, expected);
 }
 
-size_t Chunks(size_t bytes) { return (bytes + kChunkSize - 1) / kChunkSize; }
+size_t Chunks(size_t bytes) {
+    return (bytes + kChunkSize - 1) / kChunkSize;
+}
 
 TEST_F(ModelKeyboardWriteTest, CurrentProfileKeyMapAndMacrosReachTheKeyboard) {
     SetKeyboardState(1, 8);  // profile 1, 1024 bytes of macro memory
@@ -200,9 +203,12 @@ TEST_F(ModelKeyboardWriteTest, CurrentProfileKeyMapAndMacrosReachTheKeyboard) {
     const auto block = EncodeMacroMemory(copy.macros, true);
     const auto memory = Control().ReadMemory(Memory::kMacros);
     ASSERT_EQ(memory.size(), 1024u);
-    EXPECT_EQ(std::vector<uint8_t>(memory.begin(), memory.begin() + static_cast<std::ptrdiff_t>(block.size())), block);
+    EXPECT_EQ(
+        std::vector<uint8_t>(memory.begin(), memory.begin() + static_cast<std::ptrdiff_t>(block.size())),
+        block);
     EXPECT_EQ(KeyMapOnKeyboard(1), EncodedKeyMap(1));
-    EXPECT_NE(KeyMapOnKeyboard(1), std::vector<uint8_t>(factory_maps.begin() + 378, factory_maps.begin() + 756));
+    EXPECT_NE(KeyMapOnKeyboard(1),
+              std::vector<uint8_t>(factory_maps.begin() + 378, factory_maps.begin() + 756));
     EXPECT_EQ(KeyMapOnKeyboard(0), std::vector<uint8_t>(factory_maps.begin(), factory_maps.begin() + 378));
     EXPECT_EQ(KeyMapOnKeyboard(2), std::vector<uint8_t>(factory_maps.begin() + 756, factory_maps.end()));
 
@@ -283,7 +289,8 @@ TEST_F(ModelKeyboardWriteTest, CurrentProfileIsReadOnceAndSwitched) {
     EXPECT_EQ(state[kStateCurrentProfileOffset], 0);
     state[kStateCurrentProfileOffset] = state_before[kStateCurrentProfileOffset];
     EXPECT_EQ(state, state_before) << "every other byte of the state block is written back as read";
-    EXPECT_EQ(ReportRecorder::Instance().TakeCodes(), (std::vector<uint8_t>{CMD_READ_STATE, CMD_WRITE_STATE}));
+    EXPECT_EQ(ReportRecorder::Instance().TakeCodes(),
+              (std::vector<uint8_t>{CMD_READ_STATE, CMD_WRITE_STATE}));
 
     EXPECT_EQ(SetCurrentProfile(*commands, context, 3), kResultBadProfile);
     EXPECT_EQ(SetCurrentProfile(*commands, context, kProfileUnknown), kResultBadProfile);

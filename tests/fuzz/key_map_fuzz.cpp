@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     KeyMap key_map{};
     KeyMap default_map = kBuiltInDefaultKeyMap;
     std::copy_n(data, std::min(size, kKeyMapBytes), key_map.begin());
-    if (size > kKeyMapBytes) std::copy_n(data + kKeyMapBytes, std::min(size - kKeyMapBytes, kKeyMapBytes), default_map.begin());
+    if (size > kKeyMapBytes)
+        std::copy_n(data + kKeyMapBytes, std::min(size - kKeyMapBytes, kKeyMapBytes), default_map.begin());
 
     const ProfileBlock block = DecodeKeyMap(key_map, default_map);
     const ProfileBlock unassigned = DefaultProfileBlock();

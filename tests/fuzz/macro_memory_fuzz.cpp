@@ -31,7 +31,8 @@ std::optional<std::vector<quovex::MacroRecord>> RoundTrip(const std::vector<quov
         Check(before.action_count == after.action_count && before.repeat_count == after.repeat_count);
         for (size_t a = 0; a < before.action_count; ++a) {
             Check(before.actions[a].state == after.actions[a].state);
-            Check(after.actions[a].delay_ms == std::min(before.actions[a].delay_ms, kMaxMacroDelayMs) / 10 * 10);
+            Check(after.actions[a].delay_ms ==
+                  std::min(before.actions[a].delay_ms, kMaxMacroDelayMs) / 10 * 10);
         }
     }
     return decoded;

@@ -17,7 +17,9 @@ class SilentPrompter : public quovex::Prompter {
 public:
     void ShowMessage(std::string_view, const std::string&) override {}
     bool AskYesNo(std::string_view, const std::string&) override { return false; }
-    std::optional<std::filesystem::path> ChooseFile(const quovex::FileChoice&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> ChooseFile(const quovex::FileChoice&) override {
+        return std::nullopt;
+    }
 };
 
 std::filesystem::path ScratchFile() {

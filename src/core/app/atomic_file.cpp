@@ -46,7 +46,8 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes, std::string* error) {
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                         std::string* error) {
     const std::filesystem::path target = ResolveTarget(path);
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
 

@@ -8,7 +8,9 @@ namespace quovex {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -16,16 +18,21 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool HasLineBreakOrNul(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos; }
+bool HasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != text.npos;
+}
 
 bool IsQuoted(std::string_view text) {
     return text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
 }
 
 std::string EncodeValue(std::string_view value) {
-    const bool needs_quotes = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || IsQuoted(value));
+    const bool needs_quotes =
+        !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || IsQuoted(value));
     return needs_quotes ? "\"" + std::string(value) + "\"" : std::string(value);
 }
 
@@ -115,8 +122,8 @@ std::string IniDocument::NewLineEnding() const {
 bool IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
     if (section.empty() || key.empty() || section != Trim(section) || key != Trim(key) ||
         section.find(']') != section.npos || key.find('=') != key.npos || key.front() == '[' ||
-        key.front() == ';' || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value) ||
-        SanitizeUtf8(section) != section || SanitizeUtf8(key) != key) {
+        key.front() == ';' || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) ||
+        HasLineBreakOrNul(value) || SanitizeUtf8(section) != section || SanitizeUtf8(key) != key) {
         return false;
     }
     const std::string key_line = std::string(key) + "=" + EncodeValue(value);
@@ -145,7 +152,8 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
         const ParsedLine parsed = Classify(line.text);
         if (parsed.kind == LineKind::kSection) {
             later_in_section = EqualsIgnoringAsciiCase(parsed.name, section);
-        } else if (later_in_section && parsed.kind == LineKind::kKey && EqualsIgnoringAsciiCase(parsed.name, key)) {
+        } else if (later_in_section && parsed.kind == LineKind::kKey &&
+                   EqualsIgnoringAsciiCase(parsed.name, key)) {
             line.text = key_line;
             return true;
         }
@@ -153,7 +161,8 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
 
     if (!lines_.empty() && lines_.back().ending.empty()) lines_.back().ending = ending;
     if (insert_after) {
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*insert_after) + 1, Line{key_line, ending});
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*insert_after) + 1,
+                      Line{key_line, ending});
         return true;
     }
     lines_.push_back({"[" + std::string(section) + "]", ending});

@@ -43,8 +43,8 @@ void CIniFile::RefreshLocked() const {
     if (!loaded_ || CurrentStamp() != stamp_) ReloadLocked();
 }
 
-std::string CIniFile::GetString(std::string_view section, std::string_view key, std::string_view default_value,
-                                size_t max_characters) const {
+std::string CIniFile::GetString(std::string_view section, std::string_view key,
+                                std::string_view default_value, size_t max_characters) const {
     std::lock_guard lock(mutex_);
     RefreshLocked();
     if (auto value = document_.Find(section, key)) return CutUtf8(*value, max_characters);

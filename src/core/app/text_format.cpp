@@ -20,8 +20,8 @@ struct Conversion {
 // Parses "%[flags][width][length]letter" at text[pos] (text[pos] == '%').
 bool ParseConversion(std::string_view text, size_t pos, Conversion& conversion) {
     size_t i = pos + 1;
-    for (; i < text.size() && (text[i] == '0' || text[i] == '-' || text[i] == '+' || text[i] == ' ' ||
-                               text[i] == '#');
+    for (; i < text.size() &&
+           (text[i] == '0' || text[i] == '-' || text[i] == '+' || text[i] == ' ' || text[i] == '#');
          ++i) {
         if (text[i] == '0') conversion.zero_pad = true;
         if (text[i] == '-') conversion.left_align = true;
@@ -43,11 +43,21 @@ bool ParseConversion(std::string_view text, size_t pos, Conversion& conversion) 
 std::string FormatNumber(int64_t value, char letter) {
     char buffer[32];
     switch (letter) {
-        case 'x': std::snprintf(buffer, sizeof buffer, "%llx", static_cast<unsigned long long>(value)); break;
-        case 'X': std::snprintf(buffer, sizeof buffer, "%llX", static_cast<unsigned long long>(value)); break;
-        case 'o': std::snprintf(buffer, sizeof buffer, "%llo", static_cast<unsigned long long>(value)); break;
-        case 'u': std::snprintf(buffer, sizeof buffer, "%llu", static_cast<unsigned long long>(value)); break;
-        default: std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(value)); break;
+        case 'x':
+            std::snprintf(buffer, sizeof buffer, "%llx", static_cast<unsigned long long>(value));
+            break;
+        case 'X':
+            std::snprintf(buffer, sizeof buffer, "%llX", static_cast<unsigned long long>(value));
+            break;
+        case 'o':
+            std::snprintf(buffer, sizeof buffer, "%llo", static_cast<unsigned long long>(value));
+            break;
+        case 'u':
+            std::snprintf(buffer, sizeof buffer, "%llu", static_cast<unsigned long long>(value));
+            break;
+        default:
+            std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(value));
+            break;
     }
     return buffer;
 }

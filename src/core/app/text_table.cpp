@@ -28,7 +28,8 @@ constexpr auto kTextKeys = std::to_array<TextKeyInfo>({
     {"MACRO_ACTION_ERR_DELAY_MAX", "Maximum delay time is: %d(ms) "},
     {"MACRO_ACTION_RECORD", "Record"},
     {"MACRO_ACTION_STOP_RECORD", "Stop Record"},
-    {"MACRO_DELETE_CONFIRM_OF_KEYS", "Detect some key points to set this macro, \n  really need to remove this macro?  "},
+    {"MACRO_DELETE_CONFIRM_OF_KEYS",
+     "Detect some key points to set this macro, \n  really need to remove this macro?  "},
     {"EXTRA_MACRO_TOO_LONG",
      "Macro space exceeds the hardware space.\r\n Please reduce the number of macros or macro action "
      "number，and then download."},
@@ -125,13 +126,16 @@ const TextKeyInfo* FindKey(std::string_view key) {
     return nullptr;
 }
 
-std::string ReadFromSection(const CIniFile& file, std::string_view section, std::string_view key, size_t room) {
+std::string ReadFromSection(const CIniFile& file, std::string_view section, std::string_view key,
+                            size_t room) {
     return CutUtf8(file.GetString(section, key, " ", kTextMaxCharacters), room);
 }
 
 }  // namespace
 
-std::span<const TextKeyInfo> TextKeys() { return kTextKeys; }
+std::span<const TextKeyInfo> TextKeys() {
+    return kTextKeys;
+}
 
 std::filesystem::path LanguageFilePath(const std::filesystem::path& program_folder) {
     return program_folder / "Skins" / "language.ini";

@@ -14,7 +14,8 @@ bool RestoreDefaultAssignments(WorkingProfile& working, int profile, int bank) {
     return true;
 }
 
-bool MacroInUse(WorkingProfile& working, const MacroRecord& macro, Prompter& prompter, const TextTable& texts) {
+bool MacroInUse(WorkingProfile& working, const MacroRecord& macro, Prompter& prompter,
+                const TextTable& texts) {
     if (macro.new_mark != 0) return true;
     bool in_use = false;
     {

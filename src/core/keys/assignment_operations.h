@@ -20,6 +20,7 @@ bool RestoreDefaultAssignments(WorkingProfile& working, int profile, int bank);
 // created in the open dialog and never applied (new mark set); otherwise, when
 // a key entry of any profile (entry 256 aside) plays it, the answer to the
 // MACRO_DELETE_CONFIRM_OF_KEYS question; true when no key plays it.
-bool MacroInUse(WorkingProfile& working, const MacroRecord& macro, Prompter& prompter, const TextTable& texts);
+bool MacroInUse(WorkingProfile& working, const MacroRecord& macro, Prompter& prompter,
+                const TextTable& texts);
 
 }  // namespace quovex

@@ -12,22 +12,29 @@ KeyCode KeyCodeFromRecord(KeyMapRecord record) {
         case kRecordKindKeyboard:
             return record.sub == kRecordSubUsage ? KeyCodeFromUsage(kUsagePageKeyboard, record.code)
                                                  : KeyCodeFromModifierBits(record.code);
-        case kRecordKindConsumer: return KeyCodeFromUsage(kUsagePageConsumer, wide_usage);
-        case kRecordKindSystem: return KeyCodeFromUsage(kUsagePageSystem, wide_usage);
-        default: return kNoKey;
+        case kRecordKindConsumer:
+            return KeyCodeFromUsage(kUsagePageConsumer, wide_usage);
+        case kRecordKindSystem:
+            return KeyCodeFromUsage(kUsagePageSystem, wide_usage);
+        default:
+            return kNoKey;
     }
 }
 
-KeyMapRecord EncodeKeyEntry(const KeyEntry& entry, KeyMapRecord default_record, std::span<const MacroRecord> macros) {
+KeyMapRecord EncodeKeyEntry(const KeyEntry& entry, KeyMapRecord default_record,
+                            std::span<const MacroRecord> macros) {
     switch (entry.type) {
         case ASSIGN_DEFAULT:
-        case ASSIGN_PROGRAM: return default_record;
+        case ASSIGN_PROGRAM:
+            return default_record;
         case ASSIGN_DISABLED:
-        case ASSIGN_TEXT: return {kRecordKindNone, 0, 0};
+        case ASSIGN_TEXT:
+            return {kRecordKindNone, 0, 0};
         case ASSIGN_KEY: {
             const auto target = static_cast<KeyCode>(entry.value);
             if (entry.value <= 0xFFFF) {
-                if (const uint8_t bit = ModifierBitFromKeyCode(target)) return {kRecordKindKeyboard, kRecordSubModifier, bit};
+                if (const uint8_t bit = ModifierBitFromKeyCode(target))
+                    return {kRecordKindKeyboard, kRecordSubModifier, bit};
             }
             const HidUsage usage = entry.value <= 0xFFFF ? UsageFromKeyCode(target) : HidUsage{};
             const uint8_t code = usage.page == kUsagePageKeyboard ? static_cast<uint8_t>(usage.usage) : 0;
@@ -37,20 +44,24 @@ KeyMapRecord EncodeKeyEntry(const KeyEntry& entry, KeyMapRecord default_record, 
             const int position = MacroPositionFromId(macros, static_cast<int>(entry.value));
             return {kRecordKindFunction, kRecordSubPlayMacro, static_cast<uint8_t>(position)};
         }
-        case ASSIGN_STOP_MACRO: return {kRecordKindFunction, kRecordSubStopMacro, 0};
+        case ASSIGN_STOP_MACRO:
+            return {kRecordKindFunction, kRecordSubStopMacro, 0};
         case ASSIGN_MEDIA: {
             // A media index outside the table (a damaged file) keeps the key's default.
             if (entry.value >= kMediaKeys.size()) return default_record;
             const uint16_t usage = kMediaKeys[entry.value].consumer_usage;
-            return {kRecordKindConsumer, static_cast<uint8_t>(usage & 0xFF), static_cast<uint8_t>(usage >> 8)};
+            return {kRecordKindConsumer, static_cast<uint8_t>(usage & 0xFF),
+                    static_cast<uint8_t>(usage >> 8)};
         }
-        case ASSIGN_FUNCTION: return {kRecordKindFunction, kRecordSubShortcut, static_cast<uint8_t>(entry.value & 0xFF)};
-        default: return default_record;
+        case ASSIGN_FUNCTION:
+            return {kRecordKindFunction, kRecordSubShortcut, static_cast<uint8_t>(entry.value & 0xFF)};
+        default:
+            return default_record;
     }
 }
 
-KeyMap EncodeKeyMap(std::span<const KeyEntry, kEntriesPerProfileBlock> block, std::span<const MacroRecord> macros,
-                    const KeyMap& default_map) {
+KeyMap EncodeKeyMap(std::span<const KeyEntry, kEntriesPerProfileBlock> block,
+                    std::span<const MacroRecord> macros, const KeyMap& default_map) {
     KeyMap key_map = default_map;
     for (int position = 0; position < kKeyMapPositions; ++position) {
         const KeyMapRecord default_record = RecordAt(default_map, position);

@@ -1,5 +1,4 @@
 #include "keys/keyboard_writer.h"
-
 #include "macros/macro_memory.h"
 
 namespace quovex {

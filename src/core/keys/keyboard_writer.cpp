@@ -23,8 +23,8 @@ int WriteKeyboard(WriteCopy& copy, bool all_profiles, const KeyboardWriteService
         if (current < 0 || current >= kOnBoardProfiles) return 0;
         profiles = {current};
     }
-    const auto plan = PlanKeyboardWrite(copy, profiles, static_cast<size_t>(memory_size),
-                                        services.context.DefaultKeyMap());
+    const auto plan =
+        PlanKeyboardWrite(copy, profiles, static_cast<size_t>(memory_size), services.context.DefaultKeyMap());
     if (!plan) {
         ShowTextMessage(services.prompter, services.texts, "EXTRA_MACRO_TOO_LONG");
         return 0;
@@ -34,7 +34,8 @@ int WriteKeyboard(WriteCopy& copy, bool all_profiles, const KeyboardWriteService
     commands.BeginAccess();
     bool all_accepted = commands.WriteMacros(plan->macro_memory) == kResultDone;
     for (const auto& [profile, key_map] : plan->key_maps) {
-        all_accepted = commands.WriteKeyMap(static_cast<unsigned>(profile), key_map) == kResultDone && all_accepted;
+        all_accepted =
+            commands.WriteKeyMap(static_cast<unsigned>(profile), key_map) == kResultDone && all_accepted;
     }
     commands.EndAccess();
 

@@ -26,8 +26,8 @@ struct KeyboardWriteServices {
 
 // The bytes of one write, decided before anything is sent.
 struct KeyboardWritePlan {
-    std::vector<uint8_t> macro_memory;           // with names when they fit
-    bool names_dropped = false;                  // names left out to fit
+    std::vector<uint8_t> macro_memory;             // with names when they fit
+    bool names_dropped = false;                    // names left out to fit
     std::vector<std::pair<int, KeyMap>> key_maps;  // (profile, map) in profile order
 };
 

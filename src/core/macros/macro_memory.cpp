@@ -28,7 +28,8 @@ void PutU16(std::vector<uint8_t>& bytes, size_t offset, uint16_t value) {
 }
 
 std::array<uint8_t, 4> EncodeAction(const MacroAction& action) {
-    auto word = static_cast<uint16_t>((std::min(action.delay_ms, kMaxMacroDelayMs) / kDelayUnitMs) & kDelayMask);
+    auto word =
+        static_cast<uint16_t>((std::min(action.delay_ms, kMaxMacroDelayMs) / kDelayUnitMs) & kDelayMask);
     uint8_t byte2 = 0, byte3 = 0;
     const HidUsage usage = UsageFromKeyCode(action.key);
     if (usage.page == kUsagePageKeyboard) {
@@ -123,8 +124,8 @@ std::optional<std::vector<MacroRecord>> DecodeMacroMemory(std::span<const uint8_
         const size_t action_count = ReadU16(block, offset);
         const size_t name_length = block[offset + 3];
         if (action_count > kMaxMacroActions) {
-            SetError(error, "macro " + std::to_string(i + 1) + " says it has " + std::to_string(action_count) +
-                                " actions");
+            SetError(error, "macro " + std::to_string(i + 1) + " says it has " +
+                                std::to_string(action_count) + " actions");
             return std::nullopt;
         }
         if (offset + 4 + 4 * action_count + 2 * name_length > block.size()) {
@@ -139,15 +140,19 @@ std::optional<std::vector<MacroRecord>> DecodeMacroMemory(std::span<const uint8_
         for (size_t a = 0; a < action_count; ++a) {
             const size_t at = offset + 4 + 4 * a;
             const uint16_t word = ReadU16(block, at);
-            const KeyMapRecord record{static_cast<uint8_t>((word >> kKindShift) & 0x7), block[at + 2], block[at + 3]};
-            macro.actions[a] = MacroAction{static_cast<uint32_t>(word & kDelayMask) * kDelayUnitMs, KeyCodeFromRecord(record),
-                                           (word & kPressBit) ? kMacroPress : kMacroRelease};
+            const KeyMapRecord record{static_cast<uint8_t>((word >> kKindShift) & 0x7), block[at + 2],
+                                      block[at + 3]};
+            macro.actions[a] =
+                MacroAction{static_cast<uint32_t>(word & kDelayMask) * kDelayUnitMs,
+                            KeyCodeFromRecord(record), (word & kPressBit) ? kMacroPress : kMacroRelease};
         }
         std::u16string name;
-        for (size_t c = 0; c < name_length; ++c) name.push_back(ReadU16(block, offset + 4 + 4 * action_count + 2 * c));
+        for (size_t c = 0; c < name_length; ++c)
+            name.push_back(ReadU16(block, offset + 4 + 4 * action_count + 2 * c));
         SetMacroName(macro, name);
         // No name, or one that is empty up to its first NUL: the built name.
-        if (MacroName(macro).empty()) SetMacroName(macro, Utf8ToUtf16(std::string(name_prefix) + std::to_string(i + 1)));
+        if (MacroName(macro).empty())
+            SetMacroName(macro, Utf8ToUtf16(std::string(name_prefix) + std::to_string(i + 1)));
     }
     return macros;
 }

@@ -15,7 +15,8 @@
 
 namespace quovex {
 
-static_assert(std::endian::native == std::endian::little, "profile files are little-endian and read in place");
+static_assert(std::endian::native == std::endian::little,
+              "profile files are little-endian and read in place");
 
 inline constexpr int kMaxMacros = 100;
 inline constexpr int kMaxMacroActions = 2000;
@@ -38,10 +39,10 @@ struct MacroRecord {
     std::array<char16_t, 250> name;  // UTF-16, NUL-terminated, at most 249 characters
     uint8_t repeat_count;            // times the keyboard plays the macro, 1..255; 1 for a new macro
     uint8_t reserved_501;
-    uint16_t new_mark;               // 1 while created in the open assignment dialog and not yet applied
+    uint16_t new_mark;  // 1 while created in the open assignment dialog and not yet applied
     uint16_t reserved_504;
-    uint16_t id;                     // 1..100, unique; the value of ASSIGN_MACRO entries
-    uint16_t action_count;           // 0..2000, the used part of `actions`
+    uint16_t id;            // 1..100, unique; the value of ASSIGN_MACRO entries
+    uint16_t action_count;  // 0..2000, the used part of `actions`
     uint16_t reserved_510;
     std::array<MacroAction, kMaxMacroActions> actions;
 };

@@ -19,6 +19,8 @@ enum AssignType : uint16_t {
 };
 
 // Only program paths and text blocks carry a string.
-constexpr bool UsesString(uint16_t type) { return type == ASSIGN_PROGRAM || type == ASSIGN_TEXT; }
+constexpr bool UsesString(uint16_t type) {
+    return type == ASSIGN_PROGRAM || type == ASSIGN_TEXT;
+}
 
 }  // namespace quovex

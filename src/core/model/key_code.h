@@ -19,6 +19,8 @@ constexpr uint8_t SlotFromKeyCode(KeyCode code) {
     return static_cast<uint8_t>(code < 0x100 ? code : (code - 0x80) & 0xFF);
 }
 
-constexpr KeyCode KeyCodeFromSlot(uint8_t slot) { return slot < 0x80 ? slot : static_cast<KeyCode>(slot + 0x80); }
+constexpr KeyCode KeyCodeFromSlot(uint8_t slot) {
+    return slot < 0x80 ? slot : static_cast<KeyCode>(slot + 0x80);
+}
 
 }  // namespace quovex

@@ -29,9 +29,9 @@ inline constexpr int8_t kNoListPosition = -1;
 
 struct KeyInfoRow {
     KeyCode code;
-    std::string_view name;           // UTF-8; empty when the name comes from the text table
-    std::string_view name_text_key;  // text-table key of a multimedia key's name
-    uint8_t virtual_key;             // Windows virtual-key code; 0 = none
+    std::string_view name;             // UTF-8; empty when the name comes from the text table
+    std::string_view name_text_key;    // text-table key of a multimedia key's name
+    uint8_t virtual_key;               // Windows virtual-key code; 0 = none
     uint8_t virtual_key_num_lock_off;  // the numeric keypad's code with Num Lock off; else = virtual_key
     uint8_t usage_byte;
     int8_t list_position;  // place in the key-choice list, kNoListPosition for none
@@ -210,8 +210,9 @@ struct KeyInfo {
 constexpr std::array<KeyInfo, kKeySlots> BuildKeyInfoTable() {
     std::array<KeyInfo, kKeySlots> table{};
     for (const KeyInfoRow& row : kKeyInfoRows) {
-        table[SlotFromKeyCode(row.code)] = {row.name, row.name_text_key, row.virtual_key,
-                                            row.virtual_key_num_lock_off, row.usage_byte, row.list_position};
+        table[SlotFromKeyCode(row.code)] = {row.name,        row.name_text_key,
+                                            row.virtual_key, row.virtual_key_num_lock_off,
+                                            row.usage_byte,  row.list_position};
     }
     return table;
 }
@@ -257,7 +258,8 @@ constexpr bool EveryDuplicateVirtualKeyIsSettled() {
         int holders = 0;
         for (const KeyInfo& info : kKeyInfoTable) holders += info.virtual_key == vk ? 1 : 0;
         bool settled = false;
-        for (const VirtualKeyException& exception : kVirtualKeyExceptions) settled |= exception.virtual_key == vk;
+        for (const VirtualKeyException& exception : kVirtualKeyExceptions)
+            settled |= exception.virtual_key == vk;
         if (holders > 1 && !settled) return false;
     }
     return true;

@@ -6,11 +6,14 @@ namespace quovex {
 
 std::string KeySkinKey(int position) {
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "KEY_%03X", unsigned{SlotFromKeyCode(kKeyPositions.at(position).code)});
+    std::snprintf(buffer, sizeof buffer, "KEY_%03X",
+                  unsigned{SlotFromKeyCode(kKeyPositions.at(position).code)});
     return buffer;
 }
 
-std::string GKeySkinKey(int j) { return "FUNC_G" + std::to_string(j + 1); }
+std::string GKeySkinKey(int j) {
+    return "FUNC_G" + std::to_string(j + 1);
+}
 
 std::optional<KeyButton> FindKeyButton(int control_id) {
     if (control_id == kSecondEnterControlId) control_id = kEnterControlId;

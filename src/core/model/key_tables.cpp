@@ -6,7 +6,9 @@
 
 namespace quovex {
 
-const KeyInfo& KeyInfoOf(KeyCode code) { return kKeyInfoTable[SlotFromKeyCode(code)]; }
+const KeyInfo& KeyInfoOf(KeyCode code) {
+    return kKeyInfoTable[SlotFromKeyCode(code)];
+}
 
 std::string KeyName(KeyCode code, const TextTable& texts) {
     const KeyInfo& info = KeyInfoOf(code);
@@ -28,7 +30,9 @@ KeyCode KeyCodeFromListPosition(int position) {
     return kNoKey;
 }
 
-int ListPositionFromKeyCode(KeyCode code) { return KeyInfoOf(code).list_position; }
+int ListPositionFromKeyCode(KeyCode code) {
+    return KeyInfoOf(code).list_position;
+}
 
 HidUsage UsageFromKeyCode(KeyCode code) {
     const uint8_t usage_byte = KeyInfoOf(code).usage_byte;
@@ -78,7 +82,8 @@ uint8_t ModifierBitFromKeyCode(KeyCode code) {
 KeyCode KeyCodeFromEvent(uint32_t virtual_key, uint32_t lparam) {
     constexpr uint32_t kRightShiftScanCode = 0x036;
     constexpr uint32_t kNoVirtualKey = 0xFF;
-    const auto scan_code = static_cast<KeyCode>((lparam >> 16) & 0x1FF);  // scan code + extended flag as 0x100
+    const auto scan_code =
+        static_cast<KeyCode>((lparam >> 16) & 0x1FF);  // scan code + extended flag as 0x100
     const uint8_t table_slot = virtual_key <= 0xFF ? kVirtualKeyTable[virtual_key] : 0;
     const KeyCode from_virtual_key = KeyCodeFromSlot(table_slot);
 
@@ -92,7 +97,8 @@ KeyCode KeyCodeFromEvent(uint32_t virtual_key, uint32_t lparam) {
 }
 
 bool IsMediaKey(KeyCode code) {
-    return std::any_of(kMediaKeys.begin(), kMediaKeys.end(), [code](const MediaKey& key) { return key.code == code; });
+    return std::any_of(kMediaKeys.begin(), kMediaKeys.end(),
+                       [code](const MediaKey& key) { return key.code == code; });
 }
 
 bool IsReleaseOnlyKey(KeyCode code) {

@@ -60,7 +60,8 @@ inline constexpr std::array<MediaKey, kMediaKeyCount> kMediaKeys = {{
 }};
 
 // The HID modifier byte, bit 0 to bit 7.
-inline constexpr std::array<KeyCode, 8> kModifierKeys = {0x01D, 0x02A, 0x038, 0x15B, 0x11D, 0x036, 0x138, 0x15C};
+inline constexpr std::array<KeyCode, 8> kModifierKeys = {0x01D, 0x02A, 0x038, 0x15B,
+                                                         0x11D, 0x036, 0x138, 0x15C};
 
 // Keys whose press a keyboard hook may not see, only their release:
 // Sys Req, KL, KR and Print Screen.

@@ -69,7 +69,8 @@ int ValidateImageFile(const std::filesystem::path& path, Prompter& prompter, con
 
 std::optional<ProfileContents> ParseImageBytes(std::span<const uint8_t> bytes, std::string* error) {
     if (bytes.size() < kImageSize) {
-        SetError(error, "the file is shorter than a profile image (" + std::to_string(kImageSize) + " bytes)");
+        SetError(error,
+                 "the file is shorter than a profile image (" + std::to_string(kImageSize) + " bytes)");
         return std::nullopt;
     }
     ProfileContents contents;
@@ -92,20 +93,22 @@ std::optional<ProfileContents> ParseImageBytes(std::span<const uint8_t> bytes, s
 
         contents.macros.resize(header.macro_count);
         for (size_t i = 0; i < contents.macros.size(); ++i) {
-            std::memcpy(&contents.macros[i], bytes.data() + kImageSize + i * kMacroRecordSize, kMacroRecordSize);
+            std::memcpy(&contents.macros[i], bytes.data() + kImageSize + i * kMacroRecordSize,
+                        kMacroRecordSize);
             NormaliseMacroRecord(contents.macros[i]);
         }
 
-        const auto area = bytes.subspan(kImageSize + size_t{header.macro_count} * kMacroRecordSize,
-                                        header.string_bytes);
+        const auto area =
+            bytes.subspan(kImageSize + size_t{header.macro_count} * kMacroRecordSize, header.string_bytes);
         for (int i = 0; i < kKeyEntryCount; ++i) {
             const KeyEntry& entry = contents.image->entries[i];
             if (!UsesString(entry.type)) continue;
             const size_t offset = entry.value & ~uint32_t{1};  // strings start on even offsets
-            if (offset >= area.size()) continue;                // no string was stored for this entry
+            if (offset >= area.size()) continue;               // no string was stored for this entry
             auto text = ReadAreaString(area, offset);
             if (!text) {
-                SetError(error, "the string of key entry " + std::to_string(i) + " has no end inside the file");
+                SetError(error,
+                         "the string of key entry " + std::to_string(i) + " has no end inside the file");
                 return std::nullopt;
             }
             contents.strings.Set(i, *text);
@@ -139,9 +142,11 @@ std::vector<uint8_t> SerializeWorkingProfile(WorkingProfile& working) {
 
     std::vector<uint8_t> bytes(kImageSize + macros.size() * kMacroRecordSize + strings.size());
     std::memcpy(bytes.data(), &image, kImageSize);
-    if (!macros.empty()) std::memcpy(bytes.data() + kImageSize, macros.data(), macros.size() * kMacroRecordSize);
+    if (!macros.empty())
+        std::memcpy(bytes.data() + kImageSize, macros.data(), macros.size() * kMacroRecordSize);
     if (!strings.empty()) {
-        std::memcpy(bytes.data() + kImageSize + macros.size() * kMacroRecordSize, strings.data(), strings.size());
+        std::memcpy(bytes.data() + kImageSize + macros.size() * kMacroRecordSize, strings.data(),
+                    strings.size());
     }
     return bytes;
 }
@@ -158,7 +163,9 @@ int SaveWorkingProfile(WorkingProfile& working, const std::filesystem::path& pat
 
 int CreateDefaultImage(const std::filesystem::path& path, uint8_t flag) {
     const auto image = MakeDefaultImage(flag);
-    return WriteFileAtomically(path, std::span(reinterpret_cast<const uint8_t*>(image.get()), kImageSize)) ? 1 : 0;
+    return WriteFileAtomically(path, std::span(reinterpret_cast<const uint8_t*>(image.get()), kImageSize))
+               ? 1
+               : 0;
 }
 
 int CreateDefaultImage(WorkingProfile& working, uint8_t flag) {

@@ -17,7 +17,7 @@ namespace quovex {
 
 // Results of ValidateImageFile.
 inline constexpr int kImageValid = 1;
-inline constexpr int kImageInvalid = 0;        // missing, too small, larger than 4 GiB, or a bad header
+inline constexpr int kImageInvalid = 0;  // missing, too small, larger than 4 GiB, or a bad header
 inline constexpr int kImageCannotOpen = -2;
 inline constexpr int kImageOutOfMemory = -3;
 
@@ -68,7 +68,8 @@ std::vector<uint8_t> SerializeWorkingProfile(WorkingProfile& working);
 
 // Saves the working profile atomically (temporary file, flush, rename): 1 when
 // written, 0 otherwise; a failed save leaves the old file as it was.
-int SaveWorkingProfile(WorkingProfile& working, const std::filesystem::path& path, std::string* error = nullptr);
+int SaveWorkingProfile(WorkingProfile& working, const std::filesystem::path& path,
+                       std::string* error = nullptr);
 
 // Writes a 32832-byte default image file atomically: 1 on success, 0 on failure.
 int CreateDefaultImage(const std::filesystem::path& path, uint8_t flag);

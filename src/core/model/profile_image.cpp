@@ -42,7 +42,8 @@ void WriteGKeyIdentifiers(std::span<KeyEntry, kEntriesPerProfileBlock> block) {
 
 void SetDefaultKeyEntries(ProfileImage& image) {
     image.entries.fill(KeyEntry{});
-    WriteGKeyIdentifiers(std::span<KeyEntry, kEntriesPerProfileBlock>(image.entries.data(), kEntriesPerProfileBlock));
+    WriteGKeyIdentifiers(
+        std::span<KeyEntry, kEntriesPerProfileBlock>(image.entries.data(), kEntriesPerProfileBlock));
 }
 
 std::unique_ptr<ProfileImage> MakeDefaultImage(uint8_t flag) {

@@ -28,7 +28,8 @@
 
 namespace quovex {
 
-static_assert(std::endian::native == std::endian::little, "profile files are little-endian and read in place");
+static_assert(std::endian::native == std::endian::little,
+              "profile files are little-endian and read in place");
 
 inline constexpr uint16_t kImageMagic = 0x4446;
 inline constexpr uint16_t kImageHeaderSize = 32;
@@ -50,8 +51,8 @@ struct ImageHeader {
     uint32_t reserved_20;
     uint32_t reserved_24;
     uint16_t reserved_28;
-    uint8_t flag;             // 0 or 1; every image the program builds has 0
-    uint8_t checksum;         // sum of header bytes 0..30, modulo 256
+    uint8_t flag;      // 0 or 1; every image the program builds has 0
+    uint8_t checksum;  // sum of header bytes 0..30, modulo 256
 };
 static_assert(sizeof(ImageHeader) == 32);
 static_assert(offsetof(ImageHeader, total_size) == 8 && offsetof(ImageHeader, string_bytes) == 16 &&
@@ -89,11 +90,15 @@ static_assert(offsetof(ProfileImage, entries) == 64);
 inline constexpr uint32_t kImageSize = sizeof(ProfileImage);
 inline constexpr uint32_t kMacroRecordSize = sizeof(MacroRecord);
 
-constexpr int EntryIndex(int profile, int slot) { return profile * kEntriesPerProfileBlock + slot; }
+constexpr int EntryIndex(int profile, int slot) {
+    return profile * kEntriesPerProfileBlock + slot;
+}
 
 // Whether `profile` names one of the keyboard's on-board profiles (0..2). The
 // current profile is -1 while unknown: callers check before they address a block.
-constexpr bool IsOnBoardProfile(int profile) { return profile >= 0 && profile < kProfileBlocksInUse; }
+constexpr bool IsOnBoardProfile(int profile) {
+    return profile >= 0 && profile < kProfileBlocksInUse;
+}
 
 // Sum of header bytes 0..30 with wrap-around.
 uint8_t HeaderChecksum(const ImageHeader& header);

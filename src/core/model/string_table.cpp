@@ -9,9 +9,13 @@ namespace quovex {
 
 namespace {
 
-uint64_t BytesOf(const std::u16string& text) { return (uint64_t{text.size()} + 1) * 2; }
+uint64_t BytesOf(const std::u16string& text) {
+    return (uint64_t{text.size()} + 1) * 2;
+}
 
-bool InRange(int index) { return index >= 0 && index < kKeyEntryCount; }
+bool InRange(int index) {
+    return index >= 0 && index < kKeyEntryCount;
+}
 
 }  // namespace
 

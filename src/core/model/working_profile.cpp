@@ -5,10 +5,13 @@
 
 namespace quovex {
 
-WorkingProfile::WorkingProfile() { contents_.image = MakeDefaultImage(0); }
+WorkingProfile::WorkingProfile() {
+    contents_.image = MakeDefaultImage(0);
+}
 
 std::span<KeyEntry, kEntriesPerProfileBlock> WorkingProfile::Block(int profile) {
-    if (profile < 0 || profile >= kKeyEntryCount / kEntriesPerProfileBlock) throw std::out_of_range("profile block");
+    if (profile < 0 || profile >= kKeyEntryCount / kEntriesPerProfileBlock)
+        throw std::out_of_range("profile block");
     return std::span<KeyEntry, kEntriesPerProfileBlock>(
         contents_.image->entries.data() + EntryIndex(profile, 0), kEntriesPerProfileBlock);
 }
@@ -30,7 +33,8 @@ int BuildWriteCopy(WorkingProfile& working, WriteCopy& copy) {
     copy.Release();
     try {
         auto image = std::make_unique<ProfileImage>(working.Image());
-        BuildImageHeader(*image, static_cast<uint16_t>(working.Macros().size()), working.Strings().Total(), 0);
+        BuildImageHeader(*image, static_cast<uint16_t>(working.Macros().size()), working.Strings().Total(),
+                         0);
         std::vector<MacroRecord> macros = working.Macros();
         std::vector<uint8_t> strings = PackStrings(working.Image().entries, working.Strings());
         // The offsets were stored in the working image; the copy carries them too.

@@ -566,8 +566,9 @@ TEST_F(HidServLibraryTest, StateFileIsLoadedAtInitAndSavedAtEnd) {
 
     keyboard_->SetLatency(0ms);
     keyboard_->SetFaults({});
-    keyboard_->Attach();
+    // The channels first, so that the attach notification cannot come before them.
     OpenChannels();
+    keyboard_->Attach();
     const Bytes chunk(56, 0xAB);
     for (const Bytes& report :
          {Command(sim::CMD_BEGIN_ACCESS), Command(sim::CMD_WRITE_KEYMAP, 56, 378, chunk),

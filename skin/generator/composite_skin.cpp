@@ -1,6 +1,7 @@
 #include "composite_skin.h"
 
 #include <QPainter>
+#include <stdexcept>
 
 #include "dialog_layout.h"
 #include "ini_text.h"
@@ -150,7 +151,7 @@ void GenerateCompositeSkin(OutputFolder& out) {
             out.Jpeg(Q(set.files.disable), DrawCompositePicture(set.page, CompositeState::kDisable));
         }
     }
-    out.Bmp(QStringLiteral("composite_mask.bmp"), RoundedMask(CompositeLayout().size, kDialogRadius));
+    out.MonoBmp(QStringLiteral("composite_mask.bmp"), RoundedMask(CompositeLayout().size, kDialogRadius));
 
     IniText ini;
     ini.Comment(QStringLiteral("Key assignment dialog skin. Rectangles: x,y,w,h in pixels of the client area."));
@@ -158,6 +159,13 @@ void GenerateCompositeSkin(OutputFolder& out) {
     ini.Value(skin::kKeyBackground, Q(images::kKey.normal));
     ini.Value(skin::kKeyMask, QStringLiteral("composite_mask.bmp"));
     ini.Section(skin::kSectionButtons);
+    for (const skin::DialogControlKey& control : skin::kCompositeKeys) {
+        try {
+            CompositeLayout().Rect(std::string(control.key));
+        } catch (const std::out_of_range&) {
+            out.Fail(QStringLiteral("Composite.ini: no rectangle for %1").arg(Q(control.key)));
+        }
+    }
     for (const DialogRect& named : CompositeLayout().rects) {
         ini.Rect(named.key, named.rect.x(), named.rect.y(), named.rect.width(), named.rect.height());
     }

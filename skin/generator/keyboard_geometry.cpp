@@ -34,7 +34,7 @@ std::vector<KeyPlace> BuildPlaces() {
         K(0x00B, M + 10, kR1, 1, "0", ")"), K(0x00C, M + 11, kR1, 1, "-", "_"), K(0x00D, M + 12, kR1, 1, "=", "+"),
         K(0x00E, M + 13, kR1, 2, "Backspace"),
         K(0x152, N + 0, kR1, 1, "Ins"), K(0x147, N + 1, kR1, 1, "Home"), K(0x149, N + 2, kR1, 1, "PgUp"),
-        K(0x145, P + 0, kR1, 1, "Num"), K(0x135, P + 1, kR1, 1, "/"), K(0x037, P + 2, kR1, 1, "*"),
+        K(0x145, P + 0, kR1, 1, "Num", "", "Lock"), K(0x135, P + 1, kR1, 1, "/"), K(0x037, P + 2, kR1, 1, "*"),
         K(0x04A, P + 3, kR1, 1, "-"),
         // Top letter row; the big Enter's upper part follows "]".
         K(0x00F, M + 0, kR2, 1.5, "Tab"),

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <stdexcept>
 
 #include "ini_text.h"
 #include "key_skin_keys.h"
@@ -221,9 +222,12 @@ void DrawBankLight(QPainter& painter, const QRectF& rect, bool bank_b) {
 
 void DrawKey(QPainter& painter, const KeyPlace& place, CapLook look) {
     const QRectF cap(layout::CapRect(place));
-    Legends legends{place.legend, place.shifted, place.secondary, 11};
-    if (place.legend.size() > 4) legends.pixel_size = 10;
-    if (place.legend.size() > 7) legends.pixel_size = 9;
+    // Legends shrink with their length so that each fits its cap.
+    Legends legends{place.legend, place.shifted, place.secondary, 12};
+    const qsizetype length = place.legend.size();
+    if (length >= 3) legends.pixel_size = place.w > 1.0 ? 11 : 10;
+    if (length >= 4 && place.w <= 1.0) legends.pixel_size = 9;
+    if (length >= 8) legends.pixel_size = 10;
     const QRectF legend_area = cap.adjusted(2, 1, -2, -4);
     DrawKeycap(painter, RoundedRectPath(cap, 4), legend_area, legends, look);
 }
@@ -353,7 +357,7 @@ void GenerateMainSkin(OutputFolder& out) {
     out.Jpeg(Q(images::kColour0), DrawMainPicture(MainPicture::kColour0));
     out.Jpeg(Q(images::kColour1), DrawMainPicture(MainPicture::kColour1));
     out.Jpeg(Q(images::kArrow), DrawArrowSheet());
-    out.Bmp(QStringLiteral("main_mask.bmp"), DrawMainMask());
+    out.MonoBmp(QStringLiteral("main_mask.bmp"), DrawMainMask());
 
     IniText ini;
     ini.Comment(QStringLiteral("Main window skin. Rectangles: x,y,w,h in pixels of the client area."));
@@ -361,6 +365,19 @@ void GenerateMainSkin(OutputFolder& out) {
     ini.Value(skin::kKeyBackground, Q(images::kNormal));
     ini.Value(skin::kKeyMask, QStringLiteral("main_mask.bmp"));
     ini.Value(skin::kKeyLink, QString::fromLatin1(kLinkAddress));
+
+    // Every control the main window places has a rectangle here.
+    const auto require = [&](std::string_view key) {
+        if (key == "KEY_FN") return;
+        try {
+            layout::ControlRect(std::string(key));
+        } catch (const std::out_of_range&) {
+            out.Fail(QStringLiteral("Main.ini: no rectangle for %1").arg(Q(key)));
+        }
+    };
+    for (const skin::MainButtonKey& button : skin::kMainButtonKeys) require(button.key);
+    for (const skin::PanelControlKey& control : skin::kLightingPanelKeys) require(control.key);
+    for (const std::string_view key : skin::kDirectionVariantKeys) require(key);
 
     ini.Section(skin::kSectionButtons);
     for (const layout::NamedRect& named : layout::ControlRects()) {

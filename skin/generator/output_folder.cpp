@@ -1,5 +1,7 @@
 #include "output_folder.h"
 
+#include "jpeg_encoder.h"
+
 #include <QBuffer>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -7,8 +9,9 @@
 namespace quovex::skin_gen {
 
 namespace {
-// High enough that legends and captions stay crisp at 100 % scale.
-constexpr int kJpegQuality = 97;
+// High enough, and without chroma subsampling, that legends and captions stay
+// crisp at 100 % scale.
+constexpr int kJpegQuality = 95;
 }  // namespace
 
 OutputFolder::OutputFolder(const QString& path) : dir_(path) {
@@ -29,13 +32,28 @@ QByteArray OutputFolder::Encode(const QString& name, const QImage& image, const 
 }
 
 void OutputFolder::Jpeg(const QString& name, const QImage& image) {
-    // Written without alpha: the program shows the pictures on opaque surfaces.
-    const QByteArray bytes = Encode(name, image.convertToFormat(QImage::Format_RGB32), "jpeg", kJpegQuality);
-    if (!bytes.isEmpty()) Bytes(name, bytes);
+    QString error;
+    const QByteArray bytes = EncodeJpeg444(image, kJpegQuality, error);
+    if (bytes.isEmpty()) {
+        errors_ << QStringLiteral("cannot encode %1: %2").arg(name, error);
+        return;
+    }
+    Bytes(name, bytes);
 }
 
 void OutputFolder::Bmp(const QString& name, const QImage& image) {
     const QByteArray bytes = Encode(name, image.convertToFormat(QImage::Format_RGB888), "bmp", -1);
+    if (!bytes.isEmpty()) Bytes(name, bytes);
+}
+
+void OutputFolder::MonoBmp(const QString& name, const QImage& image) {
+    // Two colours only: pure white stays white, everything else turns black.
+    QImage mono(image.size(), QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) mono.setPixel(x, y, (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF ? 1 : 0);
+    }
+    const QByteArray bytes = Encode(name, mono, "bmp", -1);
     if (!bytes.isEmpty()) Bytes(name, bytes);
 }
 

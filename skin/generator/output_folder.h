@@ -15,6 +15,8 @@ public:
 
     void Jpeg(const QString& name, const QImage& image);
     void Bmp(const QString& name, const QImage& image);
+    // A two-colour BMP, for window masks.
+    void MonoBmp(const QString& name, const QImage& image);
     void Png(const QString& name, const QImage& image);
     void Text(const QString& name, const QString& text);
     void Fail(const QString& message) { errors_ << message; }

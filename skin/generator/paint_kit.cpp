@@ -384,13 +384,15 @@ void DrawKeycap(QPainter& painter, const QPainterPath& outline, const QRectF& le
     }
 
     const QRectF area = legend_area.translated(0, sink - 1);
-    if (look == CapLook::kLightOn && !legends.main.isEmpty()) {
-        // Backlight shining through the legend.
-        painter.setFont(theme::Font(legends.pixel_size, true));
-        painter.setPen(WithAlpha(theme::kAccent, 120));
-        for (const QPointF offset : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)}) {
-            painter.drawText(area.translated(offset), Qt::AlignCenter, legends.main);
-        }
+    if (look == CapLook::kLightOn) {
+        // Backlight shining out under the cap's lower edge.
+        const QRectF face = top.boundingRect();
+        QLinearGradient shine(face.bottomLeft(), face.bottomLeft() - QPointF(0, face.height() * 0.6));
+        shine.setColorAt(0, WithAlpha(theme::kAccent, 90));
+        shine.setColorAt(1, WithAlpha(theme::kAccent, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(shine);
+        painter.drawPath(top);
     }
     const bool has_minor = !legends.shifted.isEmpty() || !legends.secondary.isEmpty();
     const QFont main_font = theme::Font(legends.pixel_size, true);

@@ -1,6 +1,8 @@
 #include "small_dialog_skins.h"
 
 #include <QPainter>
+#include <span>
+#include <stdexcept>
 
 #include "dialog_layout.h"
 #include "ini_text.h"
@@ -31,7 +33,14 @@ void DrawLabelledButtons(QPainter& p, const DialogLayout& layout, std::initializ
 }
 
 void WriteIni(OutputFolder& out, const QString& name, const QString& comment, const DialogLayout& layout,
-              std::string_view background, const QString& mask) {
+              std::span<const skin::DialogControlKey> keys, std::string_view background, const QString& mask) {
+    for (const skin::DialogControlKey& control : keys) {
+        try {
+            layout.Rect(std::string(control.key));
+        } catch (const std::out_of_range&) {
+            out.Fail(QStringLiteral("%1: no rectangle for %2").arg(name, Q(control.key)));
+        }
+    }
     IniText ini;
     ini.Comment(comment);
     ini.Section(skin::kSectionScreen);
@@ -95,20 +104,20 @@ void GenerateProfileSkin(OutputFolder& out) {
     out.Jpeg(Q(images::kOver), DrawProfilePicture(Look::kOver));
     // The down picture is also the disabled one: a sunk face with dimmed labels.
     out.Jpeg(Q(images::kDown), DrawProfilePicture(Look::kDown));
-    out.Bmp(QStringLiteral("profile_mask.bmp"), RoundedMask(ProfileLayout().size, kDialogRadius));
+    out.MonoBmp(QStringLiteral("profile_mask.bmp"), RoundedMask(ProfileLayout().size, kDialogRadius));
     WriteIni(out, QStringLiteral("Profile.ini"),
              QStringLiteral("Profile dialog skin. Rectangles: x,y,w,h in pixels of the client area."), ProfileLayout(),
-             images::kNormal, QStringLiteral("profile_mask.bmp"));
+             skin::kProfileKeys, images::kNormal, QStringLiteral("profile_mask.bmp"));
 }
 
 void GenerateUpdateSkin(OutputFolder& out) {
     namespace images = skin::update_images;
     out.Jpeg(Q(images::kNormal), DrawUpdatePicture(Look::kNormal));
     out.Jpeg(Q(images::kOver), DrawUpdatePicture(Look::kOver));
-    out.Bmp(QStringLiteral("update_mask.bmp"), RoundedMask(UpdateLayout().size, kDialogRadius));
+    out.MonoBmp(QStringLiteral("update_mask.bmp"), RoundedMask(UpdateLayout().size, kDialogRadius));
     WriteIni(out, QStringLiteral("UpdateDlg.ini"),
              QStringLiteral("Firmware update dialog skin. Rectangles: x,y,w,h in pixels of the client area."),
-             UpdateLayout(), images::kNormal, QStringLiteral("update_mask.bmp"));
+             UpdateLayout(), skin::kUpdateKeys, images::kNormal, QStringLiteral("update_mask.bmp"));
 }
 
 }  // namespace quovex::skin_gen

@@ -117,12 +117,15 @@ QImage DrawCompositePicture(CompositePage page, CompositeState state) {
     }
 
     DrawPageArea(p, page);
-    // The macro page's buttons; their captions are drawn by the program.
-    DrawIconButton(p, R("FUNC_MACRO_ADD"), Icon::kPlus, look, false);
-    DrawIconButton(p, R("FUNC_MACRO_DELETE"), Icon::kTrash, look, false);
-    for (const char* key : {"FUNC_MACRO_RECORD", "FUNC_MACRO_DELETE2", "FUNC_MACRO_CLEAR", "FUNC_MACRO_UP_TOP",
-                            "FUNC_MACRO_UP", "FUNC_MACRO_DOWN", "FUNC_MACRO_DOWN_BOTTOM"}) {
-        DrawButtonFace(p, R(key), look, 5);
+    // The macro page's buttons, only in the macro pages' pictures: the other
+    // pages' area is the background of their own controls. Captions are the program's.
+    if (page == CompositePage::kMacro || page == CompositePage::kMacroOnly) {
+        DrawIconButton(p, R("FUNC_MACRO_ADD"), Icon::kPlus, look, false);
+        DrawIconButton(p, R("FUNC_MACRO_DELETE"), Icon::kTrash, look, false);
+        for (const char* key : {"FUNC_MACRO_RECORD", "FUNC_MACRO_DELETE2", "FUNC_MACRO_CLEAR", "FUNC_MACRO_UP_TOP",
+                                "FUNC_MACRO_UP", "FUNC_MACRO_DOWN", "FUNC_MACRO_DOWN_BOTTOM"}) {
+            DrawButtonFace(p, R(key), look, 5);
+        }
     }
 
     // Apply has no caption of its own: its label is part of the picture.

@@ -1,5 +1,6 @@
 #include "output_folder.h"
 
+#include "bmp_encoder.h"
 #include "jpeg_encoder.h"
 
 #include <QBuffer>
@@ -41,21 +42,9 @@ void OutputFolder::Jpeg(const QString& name, const QImage& image) {
     Bytes(name, bytes);
 }
 
-void OutputFolder::Bmp(const QString& name, const QImage& image) {
-    const QByteArray bytes = Encode(name, image.convertToFormat(QImage::Format_RGB888), "bmp", -1);
-    if (!bytes.isEmpty()) Bytes(name, bytes);
-}
+void OutputFolder::Bmp(const QString& name, const QImage& image) { Bytes(name, EncodeBmp24(image)); }
 
-void OutputFolder::MonoBmp(const QString& name, const QImage& image) {
-    // Two colours only: pure white stays white, everything else turns black.
-    QImage mono(image.size(), QImage::Format_Mono);
-    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) mono.setPixel(x, y, (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF ? 1 : 0);
-    }
-    const QByteArray bytes = Encode(name, mono, "bmp", -1);
-    if (!bytes.isEmpty()) Bytes(name, bytes);
-}
+void OutputFolder::MonoBmp(const QString& name, const QImage& image) { Bytes(name, EncodeBmpMono(image)); }
 
 void OutputFolder::Png(const QString& name, const QImage& image) {
     const QByteArray bytes = Encode(name, image, "png", -1);

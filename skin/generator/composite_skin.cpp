@@ -90,12 +90,16 @@ void DrawIconButton(QPainter& p, const QRectF& rect, Icon icon, Look look, bool 
 void DrawTitle(QPainter& p, Look look) {
     const QRectF rect = R("CONTROL_TITLE");
     DrawFlatButtonFace(p, rect, look == Look::kDisabled ? Look::kNormal : look);
-    DrawIcon(p, Icon::kKeyboard, QRectF(rect.left() + 6, rect.center().y() - 11, 22, 22), theme::kAccent, 1.7);
+    // A key cap with an arrow into it: a function goes onto a key.
+    const QRectF cap(rect.left() + 8, rect.center().y() - 10, 20, 20);
     p.save();
-    p.setPen(QPen(theme::kAccent, 2.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(rect.left() + 36, rect.center().y() + 1), QPointF(rect.left() + 60, rect.center().y() + 1));
-    p.setPen(QPen(theme::kLegendDim, 2.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(rect.left() + 66, rect.center().y() + 1), QPointF(rect.left() + 80, rect.center().y() + 1));
+    p.setPen(QPen(theme::kAccent, 1.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(cap, 4, 4);
+    p.setPen(QPen(theme::kLegendDim, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const qreal y = cap.center().y();
+    p.drawLine(QPointF(cap.right() + 20, y), QPointF(cap.right() + 6, y));
+    p.drawPolyline(QPolygonF({QPointF(cap.right() + 10, y - 4), QPointF(cap.right() + 6, y), QPointF(cap.right() + 10, y + 4)}));
     p.restore();
 }
 

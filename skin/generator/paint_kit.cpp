@@ -294,11 +294,17 @@ void DrawIcon(QPainter& painter, Icon icon, const QRectF& box, const QColor& col
             pen.Line(19, 4, 11, 13);
             pen.Poly({{11, 13}, {8, 13.5}, {6, 16}, {5, 20}, {9, 19}, {11.5, 17}, {12, 14}}, true);
             break;
-        case Icon::kBucket:
-            pen.Poly({{5, 11}, {11, 5}, {18, 12}, {12, 18}}, true);
-            pen.Line(8, 8, 5, 5);
-            pen.Poly({{19.5, 14}, {21, 17}, {19.5, 19}, {18, 17}}, true);
+        case Icon::kDrop: {
+            // A drop: paint with the base colour.
+            QPainterPath drop;
+            drop.moveTo(pen.P(12, 3.5));
+            drop.cubicTo(pen.P(12, 3.5), pen.P(5.5, 11), pen.P(5.5, 14.5));
+            drop.cubicTo(pen.P(5.5, 18.5), pen.P(8.5, 21), pen.P(12, 21));
+            drop.cubicTo(pen.P(15.5, 21), pen.P(18.5, 18.5), pen.P(18.5, 14.5));
+            drop.cubicTo(pen.P(18.5, 11), pen.P(12, 3.5), pen.P(12, 3.5));
+            pen.painter().drawPath(drop);
             break;
+        }
     }
 }
 

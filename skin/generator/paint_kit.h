@@ -50,7 +50,7 @@ enum class Icon {
     kFunction,
     kWarning,
     kBrush,
-    kBucket,
+    kDrop,
 };
 
 // Anti-aliased painter on `image` with the skin's defaults.

@@ -202,7 +202,7 @@ void GeneratePanelBitmaps(OutputFolder& out) {
     out.Bmp(Q(images::kMultiColourOff), MultiColour(false));
     out.Bmp(Q(images::kMultiColourOn), MultiColour(true));
 
-    const Icon tool_icons[] = {Icon::kBrush, Icon::kBucket};
+    const Icon tool_icons[] = {Icon::kBrush, Icon::kDrop};
     for (int tool = 0; tool < 2; ++tool) {
         out.Bmp(Q(images::kToolUp[tool]), Tool(tool_icons[tool], false));
         out.Bmp(Q(images::kToolDown[tool]), Tool(tool_icons[tool], true));

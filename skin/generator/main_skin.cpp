@@ -2,16 +2,18 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 #include "ini_text.h"
-#include "key_skin_keys.h"
 #include "main_layout.h"
 #include "mode_names.h"
+#include "model/key_layout.h"
 #include "paint_kit.h"
 #include "skin/skin_files.h"
 #include "skin/skin_keys.h"
+#include "skin/skin_layout.h"
 #include "theme.h"
 
 namespace quovex::skin_gen {
@@ -20,9 +22,6 @@ namespace {
 
 namespace layout = main_layout;
 using skin::MainImageSet;
-
-// The web address of the link button.
-constexpr const char* kLinkAddress = "https://www.example.com/quovex";
 
 Look LookFor(MainImageSet set, MainPicture picture) {
     switch (picture) {
@@ -364,7 +363,7 @@ void GenerateMainSkin(OutputFolder& out) {
     ini.Section(skin::kSectionScreen);
     ini.Value(skin::kKeyBackground, Q(images::kNormal));
     ini.Value(skin::kKeyMask, QStringLiteral("main_mask.bmp"));
-    ini.Value(skin::kKeyLink, QString::fromLatin1(kLinkAddress));
+    ini.Value(skin::kKeyLink, Q(skin::kDefaultLinkAddress));
 
     // Every control the main window places has a rectangle here.
     const auto require = [&](std::string_view key) {
@@ -387,16 +386,24 @@ void GenerateMainSkin(OutputFolder& out) {
     ini.Rect("KEY_FN", fn.x(), fn.y(), fn.width(), fn.height());
     for (int j = 0; j < kGKeyCount; ++j) {
         const QRect cap = layout::CapRect(GKeyPlace(j));
-        ini.Rect(GKeySkinKeyOf(j), cap.x(), cap.y(), cap.width(), cap.height());
+        ini.Rect(GKeySkinKey(j), cap.x(), cap.y(), cap.width(), cap.height());
     }
-    for (const KeyButtonSkinKey& key : KeyButtonSkinKeys()) {
-        const KeyPlace* place = FindKeyPlace(key.code);
+    // Every key of the key list has its place in the picture, and the picture
+    // draws no key the list does not hold.
+    for (int q = 0; q < kLayoutKeyCount; ++q) {
+        const KeyPlace* place = FindKeyPlace(kKeyPositions[q].code);
         if (!place) {
-            out.Fail(QStringLiteral("key %1 has no place in the keyboard picture").arg(Q(key.skin_key)));
+            out.Fail(QStringLiteral("key %1 (%2) has no place in the keyboard picture")
+                         .arg(QString::fromStdString(KeySkinKey(q)), Q(kKeyPositions[q].name)));
             continue;
         }
         const QRect cap = place->code == 0x01C ? layout::EnterRect() : layout::CapRect(*place);
-        ini.Rect(key.skin_key, cap.x(), cap.y(), cap.width(), cap.height());
+        ini.Rect(KeySkinKey(q), cap.x(), cap.y(), cap.width(), cap.height());
+    }
+    for (const KeyPlace& place : KeyPlaces()) {
+        const bool listed = std::any_of(kKeyPositions.begin(), kKeyPositions.end(),
+                                        [&](const KeyPosition& key) { return key.code == place.code; });
+        if (!listed) out.Fail(QStringLiteral("the picture draws key %1, which the key list does not hold").arg(place.code, 3, 16));
     }
     const QRect enter2 = layout::SecondEnterRect();
     ini.Rect(skin::kSecondEnterKey, enter2.x(), enter2.y(), enter2.width(), enter2.height());

@@ -10,6 +10,8 @@
 #include <array>
 #include <span>
 
+#include "model/key_layout.h"
+
 namespace quovex::skin_gen {
 
 struct KeyPlace {
@@ -37,7 +39,7 @@ const KeyPlace* FindKeyPlace(int code);
 // stacked down the G column over the full height of the key area).
 KeyPlace SecondEnterPlace();
 KeyPlace FnPlace();
-inline constexpr int kGKeyCount = 9;
+// G key j = 0 .. kGKeyCount - 1 of the key layout.
 KeyPlace GKeyPlace(int j);
 
 // Printed on the plate above the number pad: the lock lights and the G-key

@@ -192,8 +192,7 @@ void BuildLightingPanel(SkinPreviewDialog& dialog, int mode) {
             widget = StaticText(&dialog, Q(label.value_or("")));
         }
         dialog.AddControl(key, widget);
-        const bool never_shown = &control - skin::kLightingPanelKeys.data() >= skin::kLightingPanelHiddenFrom;
-        widget->setVisible(visible && !never_shown);
+        widget->setVisible(visible && !control.never_shown);
     }
     // The direction controls move with the mode.
     if (info && *info->directionPlaceSuffix) {

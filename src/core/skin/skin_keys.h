@@ -100,10 +100,11 @@ struct PanelControlKey {
     int control_id;
     std::string_view key;
     std::string_view label_key;  // key in [Control_Name]/[Control_Name1]; empty when it has no label
+    bool never_shown = false;    // placed and kept hidden
 };
 
 // The lighting panel of the main window: 53 controls placed with their
-// rectangles, the last 15 of them placed and kept hidden.
+// rectangles, 15 of them placed and kept hidden.
 inline constexpr std::array<PanelControlKey, 53> kLightingPanelKeys = {{
     {1171, "CONTROL_DengStatic", "Deng"},
     {1167, "CONTROL_DengStaPic", ""},
@@ -144,23 +145,22 @@ inline constexpr std::array<PanelControlKey, 53> kLightingPanelKeys = {{
     {1204, "CONTROL_UsbStatic", "Usb"},
     {1177, "CONTROL_JDTStatic", ""},
     // Stone-throw and ribbon colours, trigger kind, static-mode colour: placed, never shown.
-    {1180, "CONTROL_FYCFStatic", ""},
-    {1181, "CONTROL_FYdjcfStatic", ""},
-    {1182, "CONTROL_FYggcfStatc", ""},
-    {1183, "CONTROL_FYdjcfStaPic", ""},
-    {1184, "CONTROL_FYggcfStaPic", ""},
-    {1185, "CONTROL_TSysStatic", ""},
-    {1186, "CONTROL_TSysButton", ""},
-    {1187, "CONTROL_TSsjsStatic", ""},
-    {1188, "CONTROL_TSsjsStaPic", ""},
-    {1189, "CONTROL_CDysStatic", ""},
-    {1190, "CONTROL_CDysButton", ""},
-    {1191, "CONTROL_CDsjsStatic", ""},
-    {1192, "CONTROL_CDsjsStaPic", ""},
-    {1157, "CONTROL_JTysStatic", ""},
-    {1158, "CONTROL_JTysButton", ""},
+    {1180, "CONTROL_FYCFStatic", "", true},
+    {1181, "CONTROL_FYdjcfStatic", "", true},
+    {1182, "CONTROL_FYggcfStatc", "", true},
+    {1183, "CONTROL_FYdjcfStaPic", "", true},
+    {1184, "CONTROL_FYggcfStaPic", "", true},
+    {1185, "CONTROL_TSysStatic", "", true},
+    {1186, "CONTROL_TSysButton", "", true},
+    {1187, "CONTROL_TSsjsStatic", "", true},
+    {1188, "CONTROL_TSsjsStaPic", "", true},
+    {1189, "CONTROL_CDysStatic", "", true},
+    {1190, "CONTROL_CDysButton", "", true},
+    {1191, "CONTROL_CDsjsStatic", "", true},
+    {1192, "CONTROL_CDsjsStaPic", "", true},
+    {1157, "CONTROL_JTysStatic", "", true},
+    {1158, "CONTROL_JTysButton", "", true},
 }};
-inline constexpr int kLightingPanelHiddenFrom = 38;  // index of the first never-shown control
 
 // The direction controls move by mode: the keys above for most modes, these
 // for modes 1 to 3 (ending in 2) and mode 12 (ending in 3). Position only.

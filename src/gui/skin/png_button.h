@@ -11,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QColor>
-#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>

@@ -93,12 +93,12 @@ public:
     DeviceLink& Link() { return *link_; }
     KeyboardContext& Keyboard() { return keyboard_; }
     WorkingProfile& Working() { return working_; }
-    WriteCopy& WriteCopyOf() { return write_copy_; }
+    WriteCopy& WorkingWriteCopy() { return write_copy_; }
     const ApplicationPaths& Paths() const { return paths_; }
     const TextTable& Texts() const { return texts_; }
     SettingsStore& Settings() { return settings_; }
     MainWindowFlags& Flags() { return flags_; }
-    Prompter& PrompterOf() { return front_end_.prompter; }
+    Prompter& UserPrompter() { return front_end_.prompter; }
     ProgramLauncher& Launcher() { return front_end_.launcher; }
     LogSink& Log() { return front_end_.log; }
 

@@ -83,12 +83,12 @@ TEST(PathsUserFoldersTest, PathTable) {
     roots.program_folder = "/opt/quovex";
     const ApplicationPaths paths = MakeApplicationPaths(roots);
     const std::pair<std::filesystem::path, const char*> expected[] = {
-        {paths.main_skin.file, "/opt/quovex/Skins/Main.ini"},
-        {paths.main_skin.folder, "/opt/quovex/Skins"},
-        {paths.profile_skin.file, "/opt/quovex/Skins/Profile.ini"},
-        {paths.update_skin.file, "/opt/quovex/Skins/UpdateDlg.ini"},
-        {paths.update_skin.folder, "/opt/quovex/Skins"},
-        {paths.composite_skin.file, "/opt/quovex/Skins/Composite.ini"},
+        {paths.main_skin.ini_path, "/opt/quovex/Skins/Main.ini"},
+        {paths.main_skin.image_folder, "/opt/quovex/Skins"},
+        {paths.profile_skin.ini_path, "/opt/quovex/Skins/Profile.ini"},
+        {paths.update_skin.ini_path, "/opt/quovex/Skins/UpdateDlg.ini"},
+        {paths.update_skin.image_folder, "/opt/quovex/Skins"},
+        {paths.composite_skin.ini_path, "/opt/quovex/Skins/Composite.ini"},
         {paths.package_folder, "/opt/quovex/Package"},
         {paths.help_folder, "/opt/quovex/Help"},
         {paths.background_program, "/opt/quovex/KbDaemon.exe"},

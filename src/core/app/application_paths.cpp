@@ -4,28 +4,19 @@
 
 namespace quovex {
 
-namespace {
-
-SkinFilePath SkinFile(const std::filesystem::path& program_folder, const char* name) {
-    const std::filesystem::path folder = program_folder / "Skins";
-    return {folder / name, folder};
-}
-
-}  // namespace
-
 ApplicationPaths MakeApplicationPaths(const UserRoots& roots) {
     ApplicationPaths paths;
     const std::filesystem::path& program = roots.program_folder;
     paths.program_folder = program;
-    paths.main_skin = SkinFile(program, "Main.ini");
-    paths.profile_skin = SkinFile(program, "Profile.ini");
-    paths.update_skin = SkinFile(program, "UpdateDlg.ini");
-    paths.composite_skin = SkinFile(program, "Composite.ini");
+    paths.main_skin = skin::SkinPathsOf(program, skin::SkinDialog::kMain);
+    paths.profile_skin = skin::SkinPathsOf(program, skin::SkinDialog::kProfile);
+    paths.update_skin = skin::SkinPathsOf(program, skin::SkinDialog::kUpdate);
+    paths.composite_skin = skin::SkinPathsOf(program, skin::SkinDialog::kComposite);
     paths.package_folder = program / "Package";
     paths.help_folder = program / "Help";
     paths.background_program = program / "KbDaemon.exe";
     paths.language_file = LanguageFilePath(program);
-    paths.skin_colour_prefix = program / "Skins" / "UserDengColor_";
+    paths.skin_colour_prefix = program / skin::kSkinFolderName / "UserDengColor_";
 
     paths.documents_folder = DocumentsFolder(roots);
     if (!paths.documents_folder.empty()) {

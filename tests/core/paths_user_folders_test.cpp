@@ -63,12 +63,14 @@ TEST(PathsUserFoldersTest, DocumentsFolderPrefersTheVariableThenUserDirsThenHome
 
 TEST(PathsUserFoldersTest, RelativeXdgVariablesAreIgnored) {
     const std::string saved_config = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    const std::string saved_documents = std::getenv("XDG_DOCUMENTS_DIR") ? std::getenv("XDG_DOCUMENTS_DIR") : "";
+    const std::string saved_documents =
+        std::getenv("XDG_DOCUMENTS_DIR") ? std::getenv("XDG_DOCUMENTS_DIR") : "";
     setenv("XDG_CONFIG_HOME", "relative/config", 1);
     setenv("XDG_DOCUMENTS_DIR", "/absolute/documents", 1);
     const UserRoots roots = UserRootsFromEnvironment();
     saved_config.empty() ? unsetenv("XDG_CONFIG_HOME") : setenv("XDG_CONFIG_HOME", saved_config.c_str(), 1);
-    saved_documents.empty() ? unsetenv("XDG_DOCUMENTS_DIR") : setenv("XDG_DOCUMENTS_DIR", saved_documents.c_str(), 1);
+    saved_documents.empty() ? unsetenv("XDG_DOCUMENTS_DIR")
+                            : setenv("XDG_DOCUMENTS_DIR", saved_documents.c_str(), 1);
 
     EXPECT_TRUE(roots.config_home.empty());
     EXPECT_EQ(roots.documents, "/absolute/documents");

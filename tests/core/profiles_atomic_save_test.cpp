@@ -2,7 +2,6 @@
 // whole: the save writes a temporary file beside it and renames it over the
 // old one only once it is complete.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,7 +29,8 @@ void FillLargeProfile(WorkingProfile& working, uint16_t variant) {
         macro.id = static_cast<uint16_t>(i + 1);
         macro.repeat_count = static_cast<uint8_t>(variant);
         macro.action_count = kMaxMacroActions;
-        for (MacroAction& action : macro.actions) action = {variant * 10u, static_cast<KeyCode>(0x10 + variant), 0};
+        for (MacroAction& action : macro.actions)
+            action = {variant * 10u, static_cast<KeyCode>(0x10 + variant), 0};
     }
     working.Image().entries[0x1E].type = variant;
 }

@@ -1,10 +1,10 @@
 // The settings store of section "PROFILES": the flip view, the record delay
 // and the profile dialog's list, as they land in the file.
-#include <gtest/gtest.h>
+#include "app/settings_store.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "app/settings_store.h"
 #include "support/temporary_folder.h"
 
 namespace quovex {
@@ -53,7 +53,8 @@ TEST_F(SettingsStoreTest, ProfileListRowsAndCount) {
     EXPECT_EQ(store_.ReadValue("PROFILE01", "absent"), "absent");
 
     for (int row = 0; row < 3; ++row)
-        EXPECT_TRUE(store_.WriteProfileListEntry(row, "/docs/Gaming Keyboard/p" + std::to_string(row) + ".qvx"));
+        EXPECT_TRUE(
+            store_.WriteProfileListEntry(row, "/docs/Gaming Keyboard/p" + std::to_string(row) + ".qvx"));
     EXPECT_TRUE(store_.WriteProfileListCount(3));
     EXPECT_EQ(store_.ReadValue("PROFILE01", ""), "/docs/Gaming Keyboard/p0.qvx");
     EXPECT_EQ(store_.ReadValue("PROFILE03", ""), "/docs/Gaming Keyboard/p2.qvx");

@@ -144,9 +144,9 @@ TEST_F(PresenceStartTest, QuickUnplugAndPlugInAreHandledInOrder) {
     Control().Detach();
     Control().Attach();
     WaitForPresence();
-    EXPECT_EQ(PresenceCalls(view_), (std::vector<std::string>{"DeviceRemoved", "HideMainWindow",
-                                                              "SetTrayIcon 128", "ProfileSync",
-                                                              "SetTrayIcon 141"}));
+    EXPECT_EQ(PresenceCalls(view_),
+              (std::vector<std::string>{"DeviceRemoved", "HideMainWindow", "SetTrayIcon 128", "ProfileSync",
+                                        "SetTrayIcon 141"}));
     EXPECT_EQ(context.Presence(), 1u);
 }
 
@@ -167,10 +167,10 @@ TEST_F(PresenceStartTest, KeyboardEventsReachTheWindow) {
     Control().SendEvent(6161);
     Control().SendEvent(6160);
     ASSERT_TRUE(Control().WaitUntilIdle(kIdle));
-    EXPECT_EQ(view_.Calls(), (std::vector<Call>{{"BankChanged", 1},
-                                                {"LightingChangedOnKeyboard", 0},
-                                                {"TrayEvent", 6161},
-                                                {"TrayEvent", 6160}}));
+    EXPECT_EQ(
+        view_.Calls(),
+        (std::vector<Call>{
+            {"BankChanged", 1}, {"LightingChangedOnKeyboard", 0}, {"TrayEvent", 6161}, {"TrayEvent", 6160}}));
 }
 
 }  // namespace

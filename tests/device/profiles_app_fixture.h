@@ -94,8 +94,8 @@ protected:
         options.link_timing = DeviceLinkTiming{250ms, 1ms};
         options.ready_poll = 5ms;
         context_ = std::make_unique<ApplicationContext>(
-            std::make_unique<HidServLibrary>(keyboard_->Library().EntryPoints()), MakeApplicationPaths(roots_),
-            TextTable{}, FrontEnd{view_, prompter_, launcher_, log_}, options);
+            std::make_unique<HidServLibrary>(keyboard_->Library().EntryPoints()),
+            MakeApplicationPaths(roots_), TextTable{}, FrontEnd{view_, prompter_, launcher_, log_}, options);
         context_->SetLightingHooks(lighting_);
         return *context_;
     }

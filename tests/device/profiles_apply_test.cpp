@@ -35,8 +35,9 @@ TEST_F(ProfilesApplyTest, ApplySavesTheWorkingFileWritesTheKeyboardAndDisablesAp
     EXPECT_NE(KeyMapOnKeyboard(1), factory_map);
     EXPECT_EQ(KeyMapOnKeyboard(1), EncodedKeyMap(1));
     EXPECT_FALSE(context_->Flags().apply_enabled.load());
-    EXPECT_EQ(view_.Calls(), (std::vector<test_support::RecordingViewSink::Call>{
-                                 {"ShowApplyProgress", 1}, {"SetApplyButtonEnabled", 0}, {"ShowApplyProgress", 0}}));
+    EXPECT_EQ(view_.Calls(),
+              (std::vector<test_support::RecordingViewSink::Call>{
+                  {"ShowApplyProgress", 1}, {"SetApplyButtonEnabled", 0}, {"ShowApplyProgress", 0}}));
 }
 
 TEST_F(ProfilesApplyTest, DeletedWorkingFileStillWritesTheKeyboardButKeepsApplyEnabled) {

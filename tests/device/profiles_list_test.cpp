@@ -43,7 +43,8 @@ TEST_F(ProfilesListTest, ApplySwitchesToTheCheckedRowAndRecordsTheList) {
     SettingsStore& settings = context_->Settings();
     EXPECT_EQ(settings.ReadValue("PROFILE00", ""), "3");
     const std::string working = WorkingFile().string() + ".qvx";
-    for (const char* name : {"PROFILE01", "PROFILE02", "PROFILE03"}) EXPECT_EQ(settings.ReadValue(name, ""), working);
+    for (const char* name : {"PROFILE01", "PROFILE02", "PROFILE03"})
+        EXPECT_EQ(settings.ReadValue(name, ""), working);
 }
 
 TEST_F(ProfilesListTest, CheckedRowBeyondTheThirdSendsNothingAndIsLogged) {

@@ -36,7 +36,8 @@ TEST_F(ProfilesSnapshotTest, FiveMacrosGiveTheImagePlusFiveRecordsAndNoStrings) 
     SetKeyboardMacros({TestMacro(1, u"Fire", 4), TestMacro(2, u"Build", 2), TestMacro(3, u"Jump", 6),
                        TestMacro(4, u"Duck", 2), TestMacro(5, u"Run", 8)});
     const uint8_t play_third_macro[] = {0x05, 0x01, 0x02};
-    ASSERT_TRUE(Control().WriteMemory(sim::Memory::kKeyMaps, kKeyMapSize + 3 * kEscPosition, play_third_macro));
+    ASSERT_TRUE(
+        Control().WriteMemory(sim::Memory::kKeyMaps, kKeyMapSize + 3 * kEscPosition, play_third_macro));
     StartedContext();
     const auto path = folder_ / "snapshot";
 

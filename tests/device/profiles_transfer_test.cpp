@@ -155,7 +155,8 @@ TEST_F(ProfilesTransferTest, BackupSaysWhetherTheFileWasWritten) {
     BackupProfile(Services());
     BackupProfile(Services());  // cancelled: nothing
     EXPECT_EQ(ReadBytes(folder_ / "backup.qvx"), WorkingBytes());
-    EXPECT_EQ(prompter_.Keys(), (std::vector<std::string>{"", "MAIN_UPDATE_BACKUP_OK", "", "MAIN_UPDATE_BACKUP_NG", ""}));
+    EXPECT_EQ(prompter_.Keys(),
+              (std::vector<std::string>{"", "MAIN_UPDATE_BACKUP_OK", "", "MAIN_UPDATE_BACKUP_NG", ""}));
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // The firmware update hand-off against the virtual keyboard: the update
 // program's path, the report that puts the keyboard into update mode, the
 // start of the program and the three messages.
+#include "update/update_handoff.h"
+
 #include <gtest/gtest.h>
 
 #include "profiles_app_fixture.h"
-#include "update/update_handoff.h"
 
 namespace quovex {
 namespace {
@@ -61,8 +62,9 @@ TEST_F(UpdateHandOffTest, NoProgramChosenOrProgramGoneSendsNothing) {
     EXPECT_TRUE(context_->Update().ProgramPath().empty());
     EXPECT_EQ(RunUpdate(), Action::kKeepOpen);
 
-    EXPECT_EQ(prompter_.Keys(), (std::vector<std::string>{"MAIN_UPDATE_ERROR_TEXT", "", "MAIN_UPDATE_ERROR_TEXT", "",
-                                                          "MAIN_UPDATE_ERROR_TEXT"}));
+    EXPECT_EQ(prompter_.Keys(),
+              (std::vector<std::string>{"MAIN_UPDATE_ERROR_TEXT", "", "MAIN_UPDATE_ERROR_TEXT", "",
+                                        "MAIN_UPDATE_ERROR_TEXT"}));
     ASSERT_TRUE(Control().WaitUntilIdle(kIdle));
     EXPECT_EQ(Control().ReportsReceived(), reports);
     EXPECT_FALSE(Control().InUpdateMode());

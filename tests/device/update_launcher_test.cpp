@@ -1,6 +1,5 @@
 // Starting the update program detached with posix_spawn.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <chrono>

@@ -14,8 +14,8 @@ ApplicationContext::ApplicationContext(std::unique_ptr<HidServLibrary> library, 
       texts_(std::move(texts)),
       settings_(paths_.settings_file),
       front_end_(front_end),
-      profiles_{commands_, keyboard_,       working_,        write_copy_, paths_,  texts_,
-                front_end_.prompter, front_end_.view, front_end_.log, lighting_, flags_, settings_},
+      profiles_{commands_,           keyboard_,       working_,       write_copy_, paths_, texts_,
+                front_end_.prompter, front_end_.view, front_end_.log, lighting_,   flags_, settings_},
       presence_(PresenceServices{commands_, keyboard_, flags_, front_end_.view, front_end_.prompter, texts_,
                                  [this] { HandleProfileSync(profiles_); }, options.ready_poll}) {
     flags_.no_auto_open.store(options.start_hidden);

@@ -16,10 +16,10 @@ struct ApplicationPaths {
     // Program folder and what lies in it.
     std::filesystem::path program_folder;
     // Each skin file with the folder its pictures are loaded from.
-    skin::SkinPaths main_skin;       // Skins/Main.ini, the main window
-    skin::SkinPaths profile_skin;    // Skins/Profile.ini, the profile dialog
-    skin::SkinPaths update_skin;     // Skins/UpdateDlg.ini, the firmware update dialog
-    skin::SkinPaths composite_skin;  // Skins/Composite.ini, the key assignment dialog
+    skin::SkinPaths main_skin;                 // Skins/Main.ini, the main window
+    skin::SkinPaths profile_skin;              // Skins/Profile.ini, the profile dialog
+    skin::SkinPaths update_skin;               // Skins/UpdateDlg.ini, the firmware update dialog
+    skin::SkinPaths composite_skin;            // Skins/Composite.ini, the key assignment dialog
     std::filesystem::path package_folder;      // Package: where the update program is chosen
     std::filesystem::path help_folder;         // Help: holds index.html
     std::filesystem::path background_program;  // KbDaemon.exe, started at start when present

@@ -106,8 +106,7 @@ void PresenceWatch::Detach() {
 
 bool PresenceWatch::WaitUntilReady() {
     std::unique_lock lock(mutex_);
-    while (!stopping_ && !services_.flags.ready.load())
-        changed_.wait_for(lock, services_.ready_poll);
+    while (!stopping_ && !services_.flags.ready.load()) changed_.wait_for(lock, services_.ready_poll);
     return !stopping_;
 }
 

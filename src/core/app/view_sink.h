@@ -27,9 +27,9 @@
 namespace quovex {
 
 // Tray icons (resources of the program).
-inline constexpr int kTrayIconNoKeyboard = 128;    // the application icon: no keyboard attached
-inline constexpr int kTrayIconKeyboard = 141;      // a keyboard is attached
-inline constexpr int kTrayIconKeyboardEvent = 142; // the keyboard sent event 6161, until 6160
+inline constexpr int kTrayIconNoKeyboard = 128;     // the application icon: no keyboard attached
+inline constexpr int kTrayIconKeyboard = 141;       // a keyboard is attached
+inline constexpr int kTrayIconKeyboardEvent = 142;  // the keyboard sent event 6161, until 6160
 
 class ViewSink {
 public:

@@ -18,8 +18,8 @@ ProfileMenu MakeProfileMenu(int current_profile, const TextTable& texts) {
     menu.items.push_back({kProfileMenuDefaultCommand, texts.Text("DEFAULT_PROFILE_NAME"), false});
     menu.items.push_back({0, {}, true});
     for (int profile = 0; profile < GetProfileCount(); ++profile) {
-        menu.items.push_back({kProfileMenuFirstProfileCommand + profile,
-                              GetProfileFileName(profile).stem().string(), false});
+        menu.items.push_back(
+            {kProfileMenuFirstProfileCommand + profile, GetProfileFileName(profile).stem().string(), false});
     }
     menu.checked_position = IsOnBoardProfile(current_profile) ? current_profile + kFirstProfilePosition : 0;
     menu.caption = menu.items[static_cast<size_t>(menu.checked_position)].text;
@@ -28,8 +28,7 @@ ProfileMenu MakeProfileMenu(int current_profile, const TextTable& texts) {
 }
 
 void BuildProfileMenu(ProfileServices& services) {
-    services.view.ShowProfileMenu(
-        MakeProfileMenu(services.CurrentProfile(), services.texts));
+    services.view.ShowProfileMenu(MakeProfileMenu(services.CurrentProfile(), services.texts));
 }
 
 int ProfileMenuCommand(ProfileServices& services, int command) {

@@ -15,7 +15,8 @@ int SaveTo(ProfileServices& services, const std::filesystem::path& path, const c
     auto lock = services.working.Lock();
     std::string error;
     const int saved = SaveWorkingProfile(services.working, path, &error);
-    if (saved != 1) services.log.WriteLine(std::string(command) + ": cannot write " + path.string() + ": " + error);
+    if (saved != 1)
+        services.log.WriteLine(std::string(command) + ": cannot write " + path.string() + ": " + error);
     return saved;
 }
 

@@ -20,7 +20,8 @@ int ResyncFromKeyboard(ProfileServices& services, bool keep_apply) {
         std::string error;
         if (!snapshot_written || LoadImageFile(services.working, working_file, &error) != 1) {
             if (snapshot_written) {
-                services.log.WriteLine("cannot load the working file " + working_file.string() + ": " + error);
+                services.log.WriteLine("cannot load the working file " + working_file.string() + ": " +
+                                       error);
             }
             CreateDefaultImage(services.working, 0);
         }

@@ -59,12 +59,19 @@ int CIniFile::GetInt(std::string_view section, std::string_view key, int default
 }
 
 bool CIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    const KeyValue values[] = {{key, value}};
+    return WriteStrings(section, values);
+}
+
+bool CIniFile::WriteStrings(std::string_view section, std::span<const KeyValue> values) {
     std::lock_guard lock(mutex_);
     // Start from what is on disk now, so that no other writer's change is lost;
     // a file that exists but cannot be read is never replaced by a near-empty one.
     if (!ReloadLocked()) return false;
     IniDocument edited = document_;
-    if (!edited.Set(section, key, SanitizeUtf8(value))) return false;
+    for (const KeyValue& entry : values) {
+        if (!edited.Set(section, entry.key, SanitizeUtf8(entry.value))) return false;
+    }
     if (!WriteFileAtomically(path_, edited.Serialize())) return false;
     document_ = std::move(edited);
     stamp_ = CurrentStamp();

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <mutex>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,14 @@ public:
     // value cannot be stored (see IniDocument::Set) or the file cannot be
     // written; the file is then left as it was.
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+    // Sets several keys of one section and rewrites the file once: every key
+    // is stored, or none is and the file is left as it was.
+    struct KeyValue {
+        std::string_view key;
+        std::string_view value;
+    };
+    bool WriteStrings(std::string_view section, std::span<const KeyValue> values);
 
 private:
     // What tells that the file changed: an atomic rewrite gives a new inode, an

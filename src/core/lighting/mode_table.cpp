@@ -8,33 +8,36 @@ namespace {
 using enum DirectionPair;
 using enum ColourGroup;
 using enum ModeWrite;
+using enum RgbBoxTarget;
 
 constexpr std::array<ModeInfo, 19> kModes = {{
-    // id speed direction      colour   swatch perKey write                   placement
-    {1, true, kLeftRight, kSecond, false, false, kModeAndMultiColour, "2"},
-    {2, true, kLeftRight, kSecond, false, false, kModeAndMultiColour, "2"},
-    {3, true, kLeftRight, kSecond, false, false, kModeAndMultiColour, "2"},
-    {4, true, kNoPair, kNoGroup, false, false, kModeOnly, ""},
-    {5, true, kNoPair, kSecond, false, false, kModeAndMultiColour, ""},
-    {6, false, kNoPair, kFirst, false, false, kModeOnly, ""},
-    {7, true, kNoPair, kSecond, false, false, kModeAndMultiColour, ""},
-    {8, true, kNoPair, kSecond, false, false, kModeAndMultiColour, ""},
-    {9, true, kNoPair, kSecond, false, false, kModeAndMultiColour, ""},
-    {10, true, kNoPair, kNoGroup, false, false, kMultiColourOnThenMode, ""},
-    {11, true, kNoPair, kNoGroup, false, false, kModeOnly, ""},
-    {12, true, kUpDown, kNoGroup, false, false, kModeOnly, "3"},
-    {13, true, kNoPair, kSecond, false, false, kModeAndMultiColour, ""},
-    {14, true, kNoPair, kSecond, false, false, kModeAndMultiColour, ""},
-    {15, true, kNoPair, kSecond, false, false, kModeAndMultiColour, ""},
-    {16, false, kNoPair, kFirst, false, false, kModeOnly, ""},
-    {17, false, kNoPair, kNoGroup, true, false, kModeOnly, ""},
-    {18, false, kSpreadGather, kNoGroup, false, false, kModeOnly, ""},
-    {20, false, kNoPair, kNoGroup, false, true, kModeThenKeyColours, ""},
+    // id speed direction colour swatch perKey write, direction placement, RGB boxes
+    {1, true, kLeftRight, kSecond, false, false, kModeAndMultiColour, "2", kEffectColour},
+    {2, true, kLeftRight, kSecond, false, false, kModeAndMultiColour, "2", kEffectColour},
+    {3, true, kLeftRight, kSecond, false, false, kModeAndMultiColour, "2", kEffectColour},
+    {4, true, kNoPair, kNoGroup, false, false, kModeOnly, "", kNothing},
+    {5, true, kNoPair, kSecond, false, false, kModeAndMultiColour, "", kEffectColour},
+    {6, false, kNoPair, kFirst, false, false, kModeOnly, "", kEffectColour},
+    {7, true, kNoPair, kSecond, false, false, kModeAndMultiColour, "", kEffectColour},
+    {8, true, kNoPair, kSecond, false, false, kModeAndMultiColour, "", kEffectColour},
+    {9, true, kNoPair, kSecond, false, false, kModeAndMultiColour, "", kEffectColour},
+    {10, true, kNoPair, kNoGroup, false, false, kMultiColourOnThenMode, "", kEffectColour},
+    {11, true, kNoPair, kNoGroup, false, false, kModeOnly, "", kNothing},
+    {12, true, kUpDown, kNoGroup, false, false, kModeOnly, "3", kNothing},
+    {13, true, kNoPair, kSecond, false, false, kModeAndMultiColour, "", kEffectColour},
+    {14, true, kNoPair, kSecond, false, false, kModeAndMultiColour, "", kEffectColour},
+    {15, true, kNoPair, kSecond, false, false, kModeAndMultiColour, "", kEffectColour},
+    {16, false, kNoPair, kFirst, false, false, kModeOnly, "", kEffectColour},
+    {17, false, kNoPair, kNoGroup, true, false, kModeOnly, "", kNothing},
+    {18, false, kSpreadGather, kNoGroup, false, false, kModeOnly, "", kNothing},
+    {20, false, kNoPair, kNoGroup, false, true, kModeThenKeyColours, "", kToolColour},
 }};
 
 }  // namespace
 
-std::span<const ModeInfo> ModeTable() { return kModes; }
+std::span<const ModeInfo> ModeTable() {
+    return kModes;
+}
 
 const ModeInfo* FindMode(int modeId) {
     for (const ModeInfo& mode : kModes) {
@@ -55,6 +58,11 @@ LightingControls LightingControlsForMode(int modeId) {
         .secondColourGroup = mode->colourGroup == ColourGroup::kSecond,
         .userMode = mode->perKeyColours,
     };
+}
+
+bool ForcesMultiColour(int modeId) {
+    const ModeInfo* mode = FindMode(modeId);
+    return mode != nullptr && mode->write == ModeWrite::kMultiColourOnThenMode;
 }
 
 }  // namespace quovex

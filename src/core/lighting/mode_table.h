@@ -17,23 +17,36 @@ enum class ColourGroup : uint8_t { kNoGroup, kFirst, kSecond };
 
 // The access groups written when the mode is chosen.
 enum class ModeWrite : uint8_t {
-    kModeOnly,                  // one group: byte 0 = mode
-    kModeAndMultiColour,        // one group: byte 0 = mode, then byte 4 = multi-colour flag
-    kMultiColourOnThenMode,     // multi-colour forced on in its own group, then a group with byte 0
-    kModeThenKeyColours,        // one group: byte 0 = mode; then the keys are painted from the table
+    kModeOnly,               // one group: byte 0 = mode
+    kModeAndMultiColour,     // one group: byte 0 = mode, then byte 4 = multi-colour flag
+    kMultiColourOnThenMode,  // multi-colour forced on in its own group, then a group with byte 0
+    kModeThenKeyColours,     // one group: byte 0 = mode; then the keys are painted from the table
 };
+
+// Where a colour typed into the RGB boxes (or picked from the colour wheel) goes
+// while the mode is chosen.
+enum class RgbBoxTarget : uint8_t {
+    kNothing,
+    kEffectColour,  // the effect colour (ApplyEffectColour)
+    kToolColour,    // the base or paint colour, by the chosen tool
+};
+
+// Modes the lighting operations single out by id.
+inline constexpr int kDefaultModeId = 1;        // chosen when the lighting defaults are restored
+inline constexpr int kPerKeyColourModeId = 20;  // per-key colours and presets
 
 struct ModeInfo {
     uint8_t id;
-    bool speed;                   // the speed slider is offered
+    bool speed;  // the speed slider is offered
     DirectionPair directionPair;
     ColourGroup colourGroup;
-    bool swatches;                // the four colour swatches
-    bool perKeyColours;           // presets, paint and base colours, tools
+    bool swatches;       // the four colour swatches
+    bool perKeyColours;  // presets, paint and base colours, tools
     ModeWrite write;
     // Suffix of the skin keys the direction controls move to while the mode is
     // chosen ("CONTROL_BLFXStatic" + suffix and so on).
     const char* directionPlaceSuffix;
+    RgbBoxTarget rgbBoxes;  // where the RGB boxes' colour goes
 };
 
 // Modes 1..18 and 20, in id order. Brightness is offered by every one of them.
@@ -59,5 +72,9 @@ struct LightingControls {
 };
 
 LightingControls LightingControlsForMode(int modeId);
+
+// Mode 10 keeps multi-colour on: choosing it, turning the lighting view on
+// with it and showing it all end with the multi-colour flag set.
+bool ForcesMultiColour(int modeId);
 
 }  // namespace quovex

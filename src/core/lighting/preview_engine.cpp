@@ -1,5 +1,6 @@
 #include "lighting/preview_engine.h"
 
+#include "lighting/mode_table.h"
 #include "lighting/preview_tables.h"
 
 namespace quovex {
@@ -74,7 +75,6 @@ const std::array<PreviewEngine::RoutineEntry, 14> PreviewEngine::kRoutines = {{
     {16, &PreviewEngine::RunCornerRipple},
     {18, &PreviewEngine::RunRings},
 }};
-constexpr int kPerKeyColourMode = 20;
 
 const PreviewFrame& PreviewEngine::PreviewTick(const LightingState& state) {
     if (!state.lightingView) {
@@ -85,7 +85,7 @@ const PreviewFrame& PreviewEngine::PreviewTick(const LightingState& state) {
         Restart();
         restarted_ = true;
     }
-    if (state.currentMode == kPerKeyColourMode) {
+    if (state.currentMode == kPerKeyColourModeId) {
         frame_.Reset(PreviewLook::kUnchanged);
         return frame_;
     }

@@ -41,7 +41,7 @@ protected:
 };
 
 TEST_F(LightingKeyColoursTest, LoadingWithPresetsSendsTheSelectedPresetInsideTheLoadGroup) {
-    lighting->state.profileIndex = 2;
+    ASSERT_TRUE(SetLightingProfileIndex(*lighting, 2));
     ASSERT_EQ(LoadLightingWithPresets(*lighting), 0);
 
     Lines expected = {"read state", "begin"};

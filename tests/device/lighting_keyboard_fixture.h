@@ -221,7 +221,7 @@ protected:
 
     // Loads with presets and shows the panel, as after an attach; the reports are dropped.
     void LoadAndShow(int profile = 0) {
-        lighting->state.profileIndex = profile;
+        ASSERT_TRUE(SetLightingProfileIndex(*lighting, profile));
         ASSERT_EQ(LoadLightingWithPresets(*lighting), 0);
         RefreshLightingPanel(*lighting);
         Sent();

@@ -24,7 +24,7 @@ TEST_F(LightingModesTest, LoadReadsTheModeListAndThreeBlocksAndDecodesTheLightin
     SetLightingBytes(2, 17, {2, 0, 1});
     test_support::WriteText(LightingSettingsPath(profileFolder),
                             "[KEYCOLOR]\nDengCheck=1\nusermodeCheck=1\n");
-    lighting->state.profileIndex = 2;
+    ASSERT_TRUE(SetLightingProfileIndex(*lighting, 2));
 
     ASSERT_EQ(LoadLighting(*lighting), 0);
     EXPECT_EQ(Sent(), (Lines{"read state", "begin", "read lighting 0", "read lighting 42", "read lighting 84",
@@ -61,7 +61,7 @@ TEST_F(LightingModesTest, AnUnreadableStateBlockEmptiesTheListsAndKeepsTheOtherS
 }
 
 TEST_F(LightingModesTest, ABlockThatCannotBeReadKeepsItsLastCopy) {
-    lighting->state.profileIndex = 1;
+    ASSERT_TRUE(SetLightingProfileIndex(*lighting, 1));
     ASSERT_EQ(LoadLighting(*lighting), 0);
     SetLightingBytes(0, 0, {5});
     SetLightingBytes(1, 0, {6, 1});

@@ -113,7 +113,6 @@ public:
     const std::vector<std::string>& PresetList() const { return presetList_; }
     int PresetSelection() const { return presetSelection_; }
     std::optional<Rgb> Frame(int id) const { return Find(frames_, id); }
-    size_t FramedKeys() const { return frames_.size(); }
     int FrameCalls() const { return frameCalls_; }
     std::optional<KeyLightLook> KeyLight(int id) const { return Find(keyLights_, id); }
     const std::string& Caption() const { return caption_; }

@@ -15,4 +15,10 @@ int SelectedMode(const LightingContext& lighting) {
     return lighting.state.effectMap.ModeAtListIndex(lighting.effectSelection);
 }
 
+bool SetLightingProfileIndex(LightingContext& lighting, int profile) {
+    if (profile < 0 || profile >= kLightingProfiles) return false;
+    lighting.state.profileIndex = profile;
+    return true;
+}
+
 }  // namespace quovex

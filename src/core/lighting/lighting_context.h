@@ -57,4 +57,10 @@ struct LightingContext {
 // The mode of the effect list's selected entry, or -1.
 int SelectedMode(const LightingContext& lighting);
 
+// Sets the lighting profile index: which block the panel edits and which key
+// colours and presets it uses (the profile buttons, and the keyboard's current
+// profile after an attach). Every lighting operation relies on it being 0..2,
+// so any other number is refused (false) and nothing changes.
+bool SetLightingProfileIndex(LightingContext& lighting, int profile);
+
 }  // namespace quovex

@@ -158,8 +158,7 @@ void LightingViewOff(LightingContext& lighting) {
 }
 
 bool TakeLightingProfile(LightingContext& lighting, int profile) {
-    if (profile < 0 || profile >= kLightingProfiles) return false;
-    lighting.state.profileIndex = profile;
+    if (!SetLightingProfileIndex(lighting, profile)) return false;
     LoadLighting(lighting);
     if (ModeListContains(lighting.state.modeList, kPerKeyColourModeId)) {
         FillPresetList(lighting);

@@ -50,7 +50,7 @@ private:
 struct LightingState {
     ModeList modeList{};
     EffectListMap effectMap;
-    int profileIndex = 0;  // 0..2: which block the panel edits and which key colours are sent
+    int profileIndex = 0;  // 0..2 (SetLightingProfileIndex): the block edited, the key colours sent
     std::array<LightingBlock, kLightingProfiles> blocks{};
     int currentMode = 0;
     int brightness = 0;    // 0..4

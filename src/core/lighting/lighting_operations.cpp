@@ -13,12 +13,14 @@ namespace {
 
 namespace lc = lighting_control;
 
-constexpr int kHighestSliderPosition = 4;
-constexpr int kSwatchCount = 4;
-constexpr int kReportRateCount = 4;
-
 bool ValidSliderPosition(int position) {
-    return position >= 0 && position <= kHighestSliderPosition;
+    return position >= 0 && position <= lc::kHighestSliderPosition;
+}
+
+// Whether `index` names one of the controls (a swatch, a report-rate button).
+template <size_t N>
+bool ValidIndex(int index, const std::array<int, N>& /*controls*/) {
+    return index >= 0 && index < static_cast<int>(N);
 }
 
 void WriteByte(LightingContext& lighting, uint8_t offset, uint8_t value) {
@@ -95,7 +97,7 @@ void SetBrightnessPosition(LightingContext& lighting, int position) {
 
 void SetSpeedPosition(LightingContext& lighting, int position) {
     if (!ValidSliderPosition(position)) return;
-    const int speed = kHighestSliderPosition - position;
+    const int speed = lc::kHighestSliderPosition - position;
     lighting.view.SetSliderTrack(lc::kSpeedSlider, lighting_picture::SpeedTrack(position));
     if (speed == lighting.state.speed) return;
     lighting.state.speed = speed;
@@ -129,14 +131,14 @@ void ToggleMultiColour(LightingContext& lighting) {
 }
 
 void SelectSwatch(LightingContext& lighting, int swatch) {
-    if (swatch < 0 || swatch >= kSwatchCount) return;
+    if (!ValidIndex(swatch, lc::kSwatches)) return;
     lighting.state.swatch = swatch;
     ShowSwatch(lighting);
     WriteByte(lighting, lighting_field::kSwatch, static_cast<uint8_t>(swatch));
 }
 
 void SetReportRate(LightingContext& lighting, int index) {
-    if (index < 0 || index >= kReportRateCount) return;
+    if (!ValidIndex(index, lc::kReportRateButtons)) return;
     lighting.state.reportRate = index;
     ShowReportRate(lighting);
     WriteByte(lighting, lighting_field::kReportRate, static_cast<uint8_t>(index));

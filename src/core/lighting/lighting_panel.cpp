@@ -11,8 +11,6 @@ namespace {
 
 namespace lc = lighting_control;
 
-constexpr int kHighestSliderPosition = 4;
-
 void ShowControls(LightingContext& lighting, const LightingControls& controls) {
     for (const PanelControl& control : LightingPanelControls()) {
         if (control.shownFor == ShownFor::kNotByMode) continue;
@@ -94,7 +92,7 @@ void ShowReportRate(LightingContext& lighting) {
 
 void ShowSliders(LightingContext& lighting) {
     const int brightness = lighting.state.brightness;
-    const int speedPosition = kHighestSliderPosition - lighting.state.speed;
+    const int speedPosition = lc::kHighestSliderPosition - lighting.state.speed;
     lighting.view.SetSliderPosition(lc::kBrightnessSlider, brightness);
     lighting.view.SetSliderTrack(lc::kBrightnessSlider, lighting_picture::BrightnessTrack(brightness));
     lighting.view.SetSliderPosition(lc::kSpeedSlider, speedPosition);

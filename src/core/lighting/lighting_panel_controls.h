@@ -46,6 +46,9 @@ inline constexpr std::array<int, 3> kRgbLabels = {1210, 1211, 1212};  // "R:", "
 inline constexpr int kReportRateLabel = 1204;
 inline constexpr std::array<int, 4> kReportRateButtons = {1147, 1168, 1169, 1170};  // index 0..3
 inline constexpr int kProgress = 1177;  // shown only while Apply works
+
+// Both sliders have the positions 0..4.
+inline constexpr int kHighestSliderPosition = 4;
 }  // namespace lighting_control
 
 // Which modes show a control while the lighting view is on (see

@@ -135,6 +135,18 @@ TEST_F(IniFileTest, ValuesReadBackAsWrittenAndUnsafeWritesAreRefused) {
     EXPECT_EQ(ReadFileText(path), before);
 }
 
+TEST_F(IniFileTest, SeveralKeysAreWrittenTogetherOrNotAtAll) {
+    CIniFile ini(path);
+    const CIniFile::KeyValue fill[] = {{"64", "1,2,3,1"}, {"65", "1,2,3,1"}};
+    ASSERT_TRUE(ini.WriteStrings("Mode1", fill));
+    EXPECT_EQ(ReadFileText(path), "[Mode1]\n64=1,2,3,1\n65=1,2,3,1\n");
+
+    const CIniFile::KeyValue halfBad[] = {{"64", "9,9,9,1"}, {"6=5", "9,9,9,1"}};
+    EXPECT_FALSE(ini.WriteStrings("Mode1", halfBad));
+    EXPECT_EQ(ReadFileText(path), "[Mode1]\n64=1,2,3,1\n65=1,2,3,1\n");
+    EXPECT_EQ(ini.GetString("Mode1", "64", ""), "1,2,3,1");
+}
+
 TEST_F(IniFileTest, Utf16LittleEndianFileIsReadAndWrittenBackInItsEncoding) {
     const std::u16string text = u"[ENGINSH]\r\nMAIN_CAPTION=Réglages\r\n";
     std::vector<uint8_t> bytes = {0xFF, 0xFE};

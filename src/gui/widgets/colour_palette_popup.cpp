@@ -30,7 +30,7 @@ Palette MakePalette() {
     for (size_t row = 0; row < kShades.size(); ++row) {
         for (int column = 0; column < ColourPalettePopup::kColumns; ++column) {
             palette[(row + 1) * ColourPalettePopup::kColumns + static_cast<size_t>(column)] =
-                QColor::fromHsv(kHues[static_cast<size_t>(column)], kShades[row].first, kShades[row].second);
+                QColor::fromHsv(kHues[static_cast<size_t>(column)], kShades[row].first, kShades[row].second).toRgb();
         }
     }
     return palette;

@@ -17,6 +17,8 @@ PaletteGrid::PaletteGrid(QWidget* parent, std::span<const QColor> colours, int c
 void PaletteGrid::SetCurrentColour(const QColor& colour) {
     const auto found = std::ranges::find_if(colours_, [&](const QColor& entry) { return entry.rgb() == colour.rgb(); });
     marked_ = found == colours_.end() ? -1 : static_cast<int>(found - colours_.begin());
+    // The keys start from the current colour.
+    hot_ = marked_;
     update();
 }
 

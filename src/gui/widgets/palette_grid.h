@@ -19,7 +19,8 @@ public:
 
     PaletteGrid(QWidget* parent, std::span<const QColor> colours, int columns);
 
-    // The colour shown as the current one (no swatch is marked when it is not in the palette).
+    // The colour shown as the current one (no swatch is marked when it is not
+    // in the palette); the keys start from it.
     void SetCurrentColour(const QColor& colour);
     int MarkedIndex() const { return marked_; }
     int HotIndex() const { return hot_; }

@@ -1,0 +1,30 @@
+// Review pictures of the lighting panel on the test window, in the modes
+// that show the most different controls: the window with the lighting view
+// on, after two preview ticks (mode 20 with its painted keys).
+#include <QDir>
+
+#include "lighting_test_window.h"
+
+namespace quovex::gui::lighting_test {
+namespace {
+
+class LightingPanelReviewTest : public LightingPanelFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LightingPanelReviewTest, SavesTheWindowInTheMode) {
+    const int mode = GetParam();
+    Attach();
+    SetLightingView(true);
+    ChooseMode(mode);
+    window_->show();
+    RunEvents(std::chrono::milliseconds(300));
+    const QImage picture = window_->Picture();
+    ASSERT_FALSE(picture.isNull());
+    QDir().mkpath(QStringLiteral(QUOVEX_REVIEW_DIR));
+    const QString file = QStringLiteral(QUOVEX_REVIEW_DIR "/lighting_mode_%1.png").arg(mode);
+    EXPECT_TRUE(picture.save(file)) << file.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, LightingPanelReviewTest, ::testing::Values(1, 12, 17, 20));
+
+}  // namespace
+}  // namespace quovex::gui::lighting_test

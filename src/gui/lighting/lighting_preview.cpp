@@ -35,7 +35,7 @@ void LightingPreview::SetRunning(bool running) {
     if (running == running_) return;
     running_ = running;
     if (running_) {
-        keys_plain_ = false;
+        ForgetDrawnKeys();
         timer_.start(lighting_timer::kPreviewFirstTick);
     } else {
         timer_.stop();
@@ -44,7 +44,13 @@ void LightingPreview::SetRunning(bool running) {
 
 void LightingPreview::RestartPreview() {
     engine_.RestartPreview();
+    ForgetDrawnKeys();
+}
+
+void LightingPreview::ForgetDrawnKeys() {
     keys_plain_ = false;
+    drawn_.reset();
+    ticks_since_full_draw_ = 0;
 }
 
 void LightingPreview::Tick() {
@@ -54,6 +60,7 @@ void LightingPreview::Tick() {
 }
 
 void LightingPreview::Draw(const PreviewFrame& frame) {
+    if (++ticks_since_full_draw_ >= kFullDrawTicks) ForgetDrawnKeys();
     switch (frame.look) {
         case PreviewLook::kUnchanged:
             return;
@@ -61,12 +68,19 @@ void LightingPreview::Draw(const PreviewFrame& frame) {
             if (keys_plain_) return;
             keys_.ResetKeyButtons();
             keys_plain_ = true;
+            drawn_.reset();
             return;
         case PreviewLook::kFramed:
-            for (const preview::OrderedKey& key : preview::kKeyOrder) {
-                if (frame.drawn.test(key.keyIndex)) keys_.SetKeyFrameColour(key.controlId, frame.colours[key.keyIndex], true);
-            }
             keys_plain_ = false;
+            for (size_t i = 0; i < preview::kKeyOrder.size(); ++i) {
+                const preview::OrderedKey& key = preview::kKeyOrder[i];
+                if (!frame.drawn.test(key.keyIndex)) continue;
+                const Rgb colour = frame.colours[key.keyIndex];
+                if (drawn_.test(i) && drawn_colours_[i] == colour) continue;
+                keys_.SetKeyFrameColour(key.controlId, colour, true);
+                drawn_colours_[i] = colour;
+                drawn_.set(i);
+            }
             return;
     }
 }

@@ -10,11 +10,14 @@
 
 #include <QObject>
 #include <QTimer>
+#include <array>
+#include <bitset>
 #include <memory>
 
 #include "keys/keyboard_picture_view.h"
 #include "lighting/lighting_state.h"
 #include "lighting/preview_engine.h"
+#include "lighting/preview_tables.h"
 
 namespace quovex::gui {
 
@@ -34,15 +37,20 @@ public:
 
     // A mode was chosen: the engine starts its shared ripple state afresh.
     void RestartPreview();
-    // Something else drew frames on the keys, so the next plain frame must
-    // give them their plain look again.
-    void KeysFramedElsewhere() { keys_plain_ = false; }
+    // Something else drew on the keys: the next frame draws every key again.
+    void KeysDrawnElsewhere() { ForgetDrawnKeys(); }
 
     // One tick: the next frame drawn on the keyboard picture.
     void Tick();
 
+    // A frame draws every key again after this many ticks even when its
+    // colour did not change, so that the picture heals within a second
+    // whatever else drew on it.
+    static constexpr int kFullDrawTicks = 20;
+
 private:
     void Draw(const PreviewFrame& frame);
+    void ForgetDrawnKeys();
 
     const LightingState& state_;
     KeyboardPictureView& keys_;
@@ -50,9 +58,13 @@ private:
     PreviewEngine engine_;
     QTimer timer_;
     bool running_ = false;
-    // The keys were given their plain look by the last frame and nothing has
-    // drawn on them since: a plain frame then changes nothing.
+    // What the keys show since the preview last drew them, so that a frame
+    // only draws the keys whose colour changed: the keys' plain look, or the
+    // frame colour of each key of the key order list that has one.
     bool keys_plain_ = false;
+    std::array<Rgb, preview::kOrderedKeys> drawn_colours_{};
+    std::bitset<preview::kOrderedKeys> drawn_;
+    int ticks_since_full_draw_ = 0;
 };
 
 }  // namespace quovex::gui

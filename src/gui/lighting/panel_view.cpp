@@ -98,13 +98,16 @@ void PanelView::RenamePresetEntry(int index, std::string_view name) {
     }
 }
 
-void PanelView::ResetKeyButtons() { keys_.ResetKeyButtons(); }
+void PanelView::ResetKeyButtons() {
+    keys_.ResetKeyButtons();
+    if (preview_ != nullptr) preview_->KeysDrawnElsewhere();
+}
 
 void PanelView::RedrawKeyAssignments() { keys_.RedrawKeyAssignments(); }
 
 void PanelView::SetKeyFrameColour(int controlId, Rgb colour) {
     keys_.SetKeyFrameColour(controlId, colour, true);
-    if (preview_ != nullptr) preview_->KeysFramedElsewhere();
+    if (preview_ != nullptr) preview_->KeysDrawnElsewhere();
 }
 
 void PanelView::SetKeyLight(int controlId, const KeyLightLook& look) { keys_.SetKeyLight(controlId, look); }

@@ -104,5 +104,22 @@ TEST_F(LightingTimersTest, APlainModeResetsTheKeysOnceAndMode20LeavesThePaintedK
     EXPECT_EQ(keys_.frames, painted);
 }
 
+TEST_F(LightingTimersTest, AnUnchangedKeyIsNotDrawnAgainButThePictureHealsWithinASecond) {
+    Attach();
+    SetLightingView(true);
+    ChooseMode(6);  // a fixed picture: every frame the same
+    window_->show();
+    RunEvents(300ms);
+    ASSERT_EQ(keys_.frames.size(), static_cast<size_t>(preview::kOrderedKeys));
+    EXPECT_LE(FramesDrawnDuring(500ms), preview::kOrderedKeys) << "at most the once-a-second full draw";
+
+    // Something else takes the frames away: the preview draws them again.
+    keys_.ResetKeyButtons();
+    for (int wait = 0; wait < 100 && keys_.frames.size() < static_cast<size_t>(preview::kOrderedKeys); ++wait) {
+        RunEvents(20ms);
+    }
+    EXPECT_EQ(keys_.frames.size(), static_cast<size_t>(preview::kOrderedKeys));
+}
+
 }  // namespace
 }  // namespace quovex::gui::lighting_test

@@ -3,6 +3,7 @@
 // on, after two preview ticks (mode 20 with its painted keys).
 #include <QDir>
 
+#include "lighting/lighting_panel_controls.h"
 #include "lighting_test_window.h"
 
 namespace quovex::gui::lighting_test {
@@ -22,6 +23,27 @@ TEST_P(LightingPanelReviewTest, SavesTheWindowInTheMode) {
     QDir().mkpath(QStringLiteral(QUOVEX_REVIEW_DIR));
     const QString file = QStringLiteral(QUOVEX_REVIEW_DIR "/lighting_mode_%1.png").arg(mode);
     EXPECT_TRUE(picture.save(file)) << file.toStdString();
+
+    // The panel alone at twice its size, for a close look at its controls.
+    const QRect panel(0, 50, 280, 470);
+    const QString close_up = QStringLiteral(QUOVEX_REVIEW_DIR "/lighting_panel_mode_%1.png").arg(mode);
+    EXPECT_TRUE(picture.copy(panel).scaled(panel.size() * 2).save(close_up)) << close_up.toStdString();
+}
+
+TEST_F(LightingPanelFixture, SavesTheColourPaletteOpen) {
+    Attach();
+    SetLightingView(true);
+    ChooseMode(1);
+    window_->show();
+    auto* button = ControlOf<CColourButton>(lighting_control::kSecondGroupColour);
+    ASSERT_NE(button, nullptr);
+    button->OpenPopup();
+    RunEvents(std::chrono::milliseconds(50));
+    QDir().mkpath(QStringLiteral(QUOVEX_REVIEW_DIR));
+    const QString file = QStringLiteral(QUOVEX_REVIEW_DIR "/lighting_colour_palette.png");
+    const QPixmap popup = button->Popup().grab();
+    EXPECT_TRUE(popup.scaled(popup.size() * 2).save(file)) << file.toStdString();
+    button->Popup().hide();
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, LightingPanelReviewTest, ::testing::Values(1, 12, 17, 20));

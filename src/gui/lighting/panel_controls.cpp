@@ -1,5 +1,6 @@
 #include "lighting/panel_controls.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -8,6 +9,7 @@
 #include "skin/skin_keys.h"
 #include "skin/skin_palette.h"
 #include "skin/skin_placement.h"
+#include "widgets/field_combo_box.h"
 
 namespace quovex::gui {
 
@@ -72,10 +74,23 @@ QString RgbLabelText(int control_id) {
                                          : QString::fromLatin1(kTexts[static_cast<size_t>(found - lc::kRgbLabels.begin())]);
 }
 
-QComboBox* MakeList(QWidget& window, bool editable) {
-    auto* list = new QComboBox(&window);
+// Edit boxes as dark fields with a thin edge that lights up in the accent
+// colour under the mouse and with the focus, as the lists draw themselves.
+QString EditBoxStyleSheet() {
+    const QPalette palette = SkinPalette();
+    const auto colour = [&](QPalette::ColorRole role) { return palette.color(role).name(); };
+    return QStringLiteral(
+               "QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 4px; padding: 1px 4px;"
+               " selection-background-color: %4; selection-color: %5; }"
+               "QLineEdit:hover, QLineEdit:focus { border-color: %6; }")
+        .arg(colour(QPalette::Base), colour(QPalette::Text), colour(QPalette::Light), colour(QPalette::Highlight),
+             colour(QPalette::HighlightedText), colour(QPalette::Link));
+}
+
+QComboBox* MakeList(QWidget& window, int control_id, bool editable) {
+    auto* list = new CFieldComboBox(&window, control_id, editable);
     list->setPalette(SkinPalette());
-    list->setEditable(editable);
+    list->view()->setPalette(SkinPalette());
     list->setMaxVisibleItems(kPresetsPerProfile * 2);
     if (editable) {
         // Typing renames the selected entry; it never adds one or completes to another.
@@ -108,11 +123,11 @@ void PanelControls::Create(const SkinImageSet& report_rate_images) {
                 break;
             }
             case ControlKind::kEffectList:
-                effect_list_ = MakeList(window_, false);
+                effect_list_ = MakeList(window_, id, false);
                 Place(*effect_list_, id, key);
                 break;
             case ControlKind::kPresetList:
-                preset_list_ = MakeList(window_, true);
+                preset_list_ = MakeList(window_, id, true);
                 Place(*preset_list_, id, key);
                 break;
             case ControlKind::kSlider: {
@@ -133,6 +148,7 @@ void PanelControls::Create(const SkinImageSet& report_rate_images) {
             case ControlKind::kRgbBox: {
                 auto* box = new CIntegerEdit(&window_, id, kRgbBoxDigits);
                 box->setPalette(SkinPalette());
+                box->setStyleSheet(EditBoxStyleSheet());
                 rgb_boxes_.push_back(box);
                 Place(*box, id, key);
                 break;

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -181,6 +182,7 @@ struct LightingPanelWidgets::Impl {
     std::unique_ptr<ApplyProgress> progress;
     std::array<QImage, 4> state_surfaces;
     QTimer reload_timer;
+    QPointer<QWidget> watched_window;  // set once the panel follows the window's show and hide
     bool window_shown = false;
     int bank = 0;
 };
@@ -189,7 +191,7 @@ LightingPanelWidgets::LightingPanelWidgets(QWidget& window, ApplicationContext& 
     : impl_(std::make_unique<Impl>(window, app, keys)) {}
 
 LightingPanelWidgets::~LightingPanelWidgets() {
-    impl_->window.removeEventFilter(this);
+    if (impl_->watched_window) impl_->watched_window->removeEventFilter(this);
 }
 
 void LightingPanelWidgets::Initialise() {
@@ -207,6 +209,7 @@ void LightingPanelWidgets::Initialise() {
 
     impl.window_shown = impl.window.isVisible() && !impl.window.isMinimized();
     impl.window.installEventFilter(this);
+    impl.watched_window = &impl.window;
     impl.UpdatePreview();
 }
 

@@ -8,7 +8,18 @@
 // hands everything that concerns the key buttons to the keyboard picture.
 //
 // The main window creates one after its key buttons exist and calls it as the
-// comments below say. Main window thread only.
+// comments below say. Main window thread only. In particular:
+//   - Hooks() goes to ApplicationContext::SetLightingHooks before Start(); on
+//     close the hooks are taken back (SetLightingHooks({})) before the panel
+//     is destroyed, and the panel is destroyed before the window.
+//   - The report-rate buttons ("FUNC_REPORT1".."FUNC_REPORT4", ids 1147,
+//     1168..1170) are the panel's: the main window does not place them.
+//   - Key, second Enter, Fn and G-key clicks go to KeyButtonClicked first.
+//   - View sink: SetKeyViewFunctionMode -> ResetKeyView; BankChanged ->
+//     SetGKeyBank; RefreshKeyButtons -> RefreshKeyView after the redraw;
+//     ShowApplyProgress and LightingChangedOnKeyboard to their namesakes.
+//   - KeyboardPictureView::EnableApply goes through the profile services'
+//     SetApplyEnabled(true), so that the flag and the button stay in step.
 #pragma once
 
 #include <QObject>
